@@ -1,0 +1,39 @@
+# Flexoria: `make run` starts the program, `make test` runs every test.
+# Both install what is missing first (Debian packages, see scripts/install-deps.sh).
+
+BUILD_DIR      ?= build
+TEST_BUILD_DIR ?= build-test
+BENCH_BUILD_DIR ?= build-bench
+CMAKE_FLAGS    ?=
+
+.PHONY: all deps build run test bench install clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLEXORIA_BUILD_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR)
+
+run: build
+	@if [ -x $(BUILD_DIR)/ui/flexoria ]; then $(BUILD_DIR)/ui/flexoria; \
+	else $(BUILD_DIR)/cli/flexoria-cli --help; fi
+
+# Every test, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test: deps
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEXORIA_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(TEST_BUILD_DIR)
+	cd $(TEST_BUILD_DIR) && ctest --output-on-failure --timeout 600
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLEXORIA_BUILD_TESTS=OFF -DFLEXORIA_BUILD_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD_DIR)
+	$(BENCH_BUILD_DIR)/bench/flexoria-bench
+
+install: build
+	cmake --install $(BUILD_DIR)
+
+clean:
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)

@@ -1,0 +1,48 @@
+// A request user interface without a window: it holds the entry and the
+// option it is given and records what the request displays and announces.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "engine/request_ui.h"
+
+namespace flexoria {
+
+struct Message {
+  Text title;
+  Text text;
+};
+
+class RecordingUi : public RequestUi {
+ public:
+  // Sets what the next request reads and forgets the previous messages.
+  void PrepareRequest(TextView entry, int option);
+
+  TextView EntryText() const override { return entry_; }
+  int SelectedOption() const override { return option_; }
+  void SetTenseTitle(TextView title) override { title_.assign(title); }
+  void SetPersonColumn(TextView persons) override { persons_.assign(persons); }
+  void SetResultColumns(TextView stems, TextView endings) override;
+  void SetEndingColour(std::uint32_t rgb) override { ending_colour_ = rgb; }
+  void ShowMessage(TextView text, TextView title) override;
+
+  const std::vector<Message>& messages() const { return messages_; }
+  const Text& title() const { return title_; }
+  const Text& persons() const { return persons_; }
+  const Text& stems() const { return stems_; }
+  const Text& endings() const { return endings_; }
+  bool endings_red() const { return ending_colour_ == kPureRed; }
+
+ private:
+  Text entry_;
+  int option_ = 1;
+  std::vector<Message> messages_;
+  Text title_;
+  Text persons_;
+  Text stems_;
+  Text endings_;
+  std::uint32_t ending_colour_ = 0;  // black until the first accepted request
+};
+
+}  // namespace flexoria

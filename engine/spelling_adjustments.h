@@ -1,0 +1,14 @@
+// The regular spelling and sound changes of a verb that no catalogue entry
+// handled: buscar/busqué, coger/cojo, conocer/conozco, producir/produje,
+// leer/leyó, continuar/continúo, averiguar/averigüe, gruñir/gruñó ...
+#pragma once
+
+#include "engine/conjugation_state.h"
+
+namespace flexoria {
+
+// `entry_text` is the entry as typed; every shortened stem is cut from it.
+// Throws CutFailed when a cut cannot be made.
+void ApplySpellingAdjustments(ConjugationState& state, TextView entry_text);
+
+}  // namespace flexoria

@@ -1,0 +1,82 @@
+#include "engine/text.h"
+
+namespace flexoria {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Sequence length announced by a lead byte, or 0 for a byte that cannot
+// start a sequence.
+int SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF) return 2;
+  if (lead >= 0xE0 && lead <= 0xEF) return 3;
+  if (lead >= 0xF0 && lead <= 0xF4) return 4;
+  return 0;
+}
+
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+}  // namespace
+
+std::optional<Text> DecodeUtf8(std::string_view bytes) {
+  static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+  Text result;
+  result.reserve(bytes.size());
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    const int length = SequenceLength(lead);
+    if (length == 0 || i + length > bytes.size()) return std::nullopt;
+    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(bytes[i + k]);
+      if (!IsContinuation(next)) return std::nullopt;
+      c = (c << 6) | (next & 0x3F);
+    }
+    if (c < kMinimum[length] || c > 0x10FFFF || IsSurrogate(c)) return std::nullopt;
+    result.push_back(c);
+    i += length;
+  }
+  return result;
+}
+
+void AppendUtf8(TextView text, std::string& out) {
+  for (char32_t c : text) {
+    if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+}
+
+std::string EncodeUtf8(TextView text) {
+  std::string out;
+  out.reserve(text.size());
+  AppendUtf8(text, out);
+  return out;
+}
+
+bool EndsWith(TextView text, TextView tail) {
+  return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+TextView LastChars(TextView text, std::size_t count) {
+  return count >= text.size() ? text : text.substr(text.size() - count);
+}
+
+}  // namespace flexoria

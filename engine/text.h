@@ -1,0 +1,29 @@
+// Engine text: one element per character, so that lengths and cuts count
+// characters and a cut can never split one. Conversion to and from UTF-8
+// happens only at the edges (window, terminal, JSON).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace flexoria {
+
+using Text = std::u32string;
+using TextView = std::u32string_view;
+
+// Decodes UTF-8. Returns nothing for malformed input: invalid sequences,
+// overlong forms, surrogate code points and values above U+10FFFF.
+std::optional<Text> DecodeUtf8(std::string_view bytes);
+
+// Encodes to UTF-8, appending to `out`. Code points that cannot be encoded
+// (surrogates, values above U+10FFFF) become U+FFFD.
+void AppendUtf8(TextView text, std::string& out);
+std::string EncodeUtf8(TextView text);
+
+bool EndsWith(TextView text, TextView tail);
+
+// The last `count` characters of `text`, or all of it when it is shorter.
+TextView LastChars(TextView text, std::size_t count);
+
+}  // namespace flexoria

@@ -1,0 +1,54 @@
+// Shared helpers for the logic tests: run requests through a real session
+// and read the displayed columns as lists of UTF-8 cells.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/recording_ui.h"
+#include "engine/conjugation_session.h"
+
+namespace flexoria::testing {
+
+// Option numbers by name, as in the form options of the main window.
+enum Option : int {
+  kPresente = 1,
+  kPerfecto = 2,
+  kImperfecto = 3,
+  kFuturo = 4,
+  kSubjPresente = 5,
+  kSubjImperfecto1 = 6,
+  kSubjFuturo = 7,
+  kImperativo = 8,
+  kCondicional = 9,
+  kInfinitivo = 10,
+  kParticipio = 11,
+  kGerundio = 12,
+  kSubjImperfecto2 = 13,
+};
+
+std::string Utf8(TextView text);
+Text U32(const std::string& utf8);
+
+// Splits a column text at its line breaks, dropping the empty first line.
+std::vector<std::string> Cells(TextView column);
+
+// One session and the window it talks to.
+struct Desk {
+  ConjugationSession session;
+  RecordingUi ui;
+
+  // Runs a request for `entry` (UTF-8, as typed) with `option` selected.
+  Desk& Conjugate(const std::string& entry, int option = kPresente);
+
+  std::vector<std::string> Stems() const { return Cells(ui.stems()); }
+  std::vector<std::string> Endings() const { return Cells(ui.endings()); }
+  // Each displayed line, stem and ending joined: "habl" + "o" -> "hablo".
+  std::vector<std::string> Forms() const;
+  // Each displayed line as "stem+ending": "habl+o".
+  std::vector<std::string> Split() const;
+  std::vector<std::string> MessageTexts() const;
+  const ConjugationState& State() const { return session.state(); }
+};
+
+}  // namespace flexoria::testing
