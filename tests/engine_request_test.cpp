@@ -104,16 +104,16 @@ TEST(Request, CharactersOutsideLatinOneCountAsOne) {
 
 TEST(Request, UnknownWordIsAnnouncedOncePerWord) {
   Desk desk;
-  desk.Conjugate("zurriagar", kPresente);
+  desk.Conjugate("blorpar", kPresente);
   EXPECT_THAT(desk.MessageTexts(), ElementsAre(kUnknown));
-  desk.Conjugate("zurriagar", kFuturo);
+  desk.Conjugate("blorpar", kFuturo);
   EXPECT_THAT(desk.MessageTexts(), IsEmpty());
-  desk.Conjugate("zurriaguer", kFuturo);
-  desk.Conjugate("zurriagar", kFuturo);
+  desk.Conjugate("blorpir", kFuturo);
+  desk.Conjugate("blorpar", kFuturo);
   EXPECT_THAT(desk.MessageTexts(), ElementsAre(kUnknown));
   // A refused entry does not count as the last word looked up.
-  desk.Conjugate("zurriagarse");
-  desk.Conjugate("zurriagar", kFuturo);
+  desk.Conjugate("blorparse");
+  desk.Conjugate("blorpar", kFuturo);
   EXPECT_THAT(desk.MessageTexts(), IsEmpty());
 }
 

@@ -13,17 +13,14 @@ namespace flexoria {
 namespace {
 
 using ::testing::HasSubstr;
-using ::testing::StartsWith;
 using Json = nlohmann::ordered_json;
 
 TEST(Replay, AnswersInProtocolKeyOrderWithCrLfEscaped) {
   Replay replay(false);
   const std::string out = replay.RunLine(R"({"entry": "hablar", "option": 1})");
-  EXPECT_THAT(out, StartsWith(R"({"messages":[{"title":"Flexoria","text":"Esta palabra)"));
-  EXPECT_THAT(
+  EXPECT_EQ(
       out,
-      HasSubstr(
-          R"("title":"Presente de Indicativo","persons":"\r\n1\r\n2\r\n3\r\n1 1\r\n2 2\r\n3 3","stems":"\r\nhabl\r\nhabl\r\nhabl\r\nhabl\r\nhabl\r\nhabl","endings":"\r\no\r\nas\r\na\r\namos\r\náis\r\nan","red":true})"));
+      R"({"messages":[],"title":"Presente de Indicativo","persons":"\r\n1\r\n2\r\n3\r\n1 1\r\n2 2\r\n3 3","stems":"\r\nhabl\r\nhabl\r\nhabl\r\nhabl\r\nhabl\r\nhabl","endings":"\r\no\r\nas\r\na\r\namos\r\náis\r\nan","red":true})");
   EXPECT_FALSE(replay.had_bad_input());
 }
 
