@@ -26,8 +26,8 @@ void BM_Sweep(benchmark::State& bench) {
       }
     }
   }
-  bench.counters["requests"] = benchmark::Counter(static_cast<double>(requests) /
-                                                  static_cast<double>(bench.iterations()));
+  bench.counters["requests"] =
+      benchmark::Counter(static_cast<double>(requests) / static_cast<double>(bench.iterations()));
   bench.counters["requests_per_second"] =
       benchmark::Counter(static_cast<double>(requests), benchmark::Counter::kIsRate);
 }
