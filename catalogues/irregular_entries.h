@@ -12,6 +12,12 @@ using State = ConjugationState;
 
 inline constexpr TextView kOlerItself[] = {U"oler"};
 inline constexpr TextView kHendirItself[] = {U"hendir"};
+// Only these two: the -andar verbs in general (mandar, ablandar) are regular.
+inline constexpr TextView kAndarWords[] = {U"andar", U"desandar"};
+// Regular verbs that merely share a tail with an irregular family.
+inline constexpr TextView kRegularEdir[] = {U"agredir", U"transgredir", U"trasgredir"};
+inline constexpr TextView kRegularTender[] = {U"pretender"};
+inline constexpr TextView kRegularAbrir[] = {U"desabrir"};
 inline constexpr TextView kPodrirWords[] = {U"podrir", U"pudrir"};
 inline constexpr TextView kVerWords[] = {U"ver", U"prever", U"antever", U"entrever", U"rever"};
 inline constexpr TextView kListAWords[] = {
@@ -39,8 +45,8 @@ inline constexpr Assignment kIrirTail[] = {
     {&State::SubjStem13, P(U"er")}, {&State::ImperStem, P(U"er")},
 };
 
-// 2: ends with "andar"
-inline constexpr Assignment kAndarTail[] = {
+// 2: andar, desandar
+inline constexpr Assignment kAndar[] = {
     {&State::PretStem1, P(U"uv")},    {&State::PretStem245, P(U"uv")},
     {&State::PretStem3, P(U"uv")},    {&State::PretStem6, P(U"uv")},
     {&State::PastSubjStem, P(U"uv")}, {&State::PretEnding1, Lit(U"e")},
@@ -414,7 +420,7 @@ inline constexpr Assignment kOler[] = {
     {&State::ImperStem, Lit(U"huel")},
 };
 
-// 44: ends with "edir"
+// 44: ends with "edir", except agredir, transgredir, trasgredir
 inline constexpr Assignment kEdirTail[] = {
     {&State::PresStem1, P(U"id")},    {&State::PresStem236, P(U"id")},
     {&State::SubjStem26, P(U"id")},   {&State::SubjStem13, P(U"id")},
@@ -628,7 +634,7 @@ inline constexpr Assignment kReunir[] = {
     {&State::ImperStem, Lit(U"reún")},
 };
 
-// 64: ends with "tender"
+// 64: ends with "tender", except pretender
 inline constexpr Assignment kTenderTail[] = {
     {&State::PresStem1, P(U"iend")},  {&State::PresStem236, P(U"iend")},
     {&State::SubjStem26, P(U"iend")}, {&State::SubjStem13, P(U"iend")},
@@ -726,13 +732,13 @@ inline constexpr Assignment kCubrirTail[] = {
     {&State::ParticipleEnding, Lit(U"")},
 };
 
-// 75: ends with "romper"
-inline constexpr Assignment kRomperTail[] = {
+// 75: is "romper"
+inline constexpr Assignment kRomper[] = {
     {&State::ParticipleStem, P(U"to")},
     {&State::ParticipleEnding, Lit(U"")},
 };
 
-// 76: ends with "abrir"
+// 76: ends with "abrir", except desabrir
 inline constexpr Assignment kAbrirTail[] = {
     {&State::ParticipleStem, P(U"ierto")},
     {&State::ParticipleEnding, Lit(U"")},
@@ -766,7 +772,7 @@ inline constexpr SubEntry kVerSubs[] = {{Word(U"ver"), kVerItself}};
 
 inline constexpr CatalogueEntry kIrregularEntries[] = {
     {1, Tail(U"irir"), 3, kIrirTail},
-    {2, Tail(U"andar"), 2, kAndarTail},
+    {2, OneOf(kAndarWords), 2, kAndar},
     {3, Tail(U"argüir"), 3, kArguirTail},
     {4, Tail(U"cender"), 5, kCenderTail},
     {5, Tail(U"asir"), 2, kAsirTail},
@@ -808,7 +814,7 @@ inline constexpr CatalogueEntry kIrregularEntries[] = {
     {41, Tail(U"over"), 4, kOverTail},
     {42, Tail(U"oír"), 2, kOirTail},
     {43, Word(U"oler"), kNoCut, kOler},
-    {44, Tail(U"edir"), 4, kEdirTail},
+    {44, TailExcept(U"edir", kRegularEdir), 4, kEdirTail},
     {45, Tail(U"ebir"), 4, kEbirTail},
     {46, Tail(U"emir"), 4, kEmirTail},
     {47, Word(U"poder"), kNoCut, kPoder},
@@ -828,7 +834,7 @@ inline constexpr CatalogueEntry kIrregularEntries[] = {
     {61, Word(U"ser"), kNoCut, kSer},
     {62, Word(U"perder"), kNoCut, kPerder},
     {63, Word(U"reunir"), kNoCut, kReunir},
-    {64, Tail(U"tender"), 5, kTenderTail},
+    {64, TailExcept(U"tender", kRegularTender), 5, kTenderTail},
     {65, Tail(U"tener"), 4, kTenerTail},
     {66, Tail(U"torcer"), 5, kTorcerTail},
     {67, Tail(U"traer"), 2, kTraerTail},
@@ -839,8 +845,8 @@ inline constexpr CatalogueEntry kIrregularEntries[] = {
     {72, Word(U"yacer"), kNoCut, kYacer},
     {73, Tail(U"scribir"), 4, kScribirTail},
     {74, Tail(U"cubrir"), 3, kCubrirTail},
-    {75, Tail(U"romper"), 4, kRomperTail},
-    {76, Tail(U"abrir"), 3, kAbrirTail},
+    {75, Word(U"romper"), 4, kRomper},
+    {76, TailExcept(U"abrir", kRegularAbrir), 3, kAbrirTail},
     {77, InList(U"iar", kListAWords, kListATails), 3, kStressedI},
     {78, InList(U"iar", kListBWords, kListBTails), 3, kStressedI},
 };
