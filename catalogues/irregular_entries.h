@@ -123,8 +123,13 @@ inline constexpr Assignment kOhibirTail[] = {
 
 // 11: ends with "aizar"
 inline constexpr Assignment kAizarTail[] = {
-    {&State::PresStem1, P(U"íz")},  {&State::PresStem236, P(U"íz")}, {&State::ImperStem, P(U"íz")},
-    {&State::SubjStem26, P(U"íc")}, {&State::SubjStem45, P(U"íc")},  {&State::SubjStem13, P(U"íc")},
+    {&State::PresStem1, P(U"íz")},
+    {&State::PresStem236, P(U"íz")},
+    {&State::ImperStem, P(U"íz")},
+    {&State::SubjStem26, P(U"íc")},
+    {&State::SubjStem13, P(U"íc")},
+    // Stressed on the ending: enraicemos, enraicéis.
+    {&State::SubjStem45, P(U"ic")},
     {&State::PretStem1, P(U"ic")},
 };
 
