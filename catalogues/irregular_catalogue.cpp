@@ -30,6 +30,13 @@ bool Matches(const VerbTest& test, TextView verb) {
   return false;
 }
 
+const CatalogueEntry* FirstMatchingEntry(TextView verb) {
+  for (const CatalogueEntry& entry : kIrregularEntries) {
+    if (Matches(entry.test, verb)) return &entry;
+  }
+  return nullptr;
+}
+
 namespace {
 
 void Write(Text& slot, const SlotValue& value, TextView prefix) {
@@ -54,33 +61,32 @@ void ApplyAll(std::span<const Assignment> assignments, TextView prefix, Conjugat
   }
 }
 
+// Cut from the entry as typed, so leading blanks stay in front of every stem.
 TextView PrefixFor(const CatalogueEntry& entry, TextView verb, TextView entry_text) {
   if (!entry.empty_prefix_verb.empty() && verb == entry.empty_prefix_verb) return {};
   return StemPrefix(entry_text, entry.cut);
 }
 
 }  // namespace
+
+void ApplyEntry(const CatalogueEntry& entry, ConjugationState& state, TextView entry_text) {
+  const TextView verb = state.Verb;
+  const TextView prefix = PrefixFor(entry, verb, entry_text);
+  ApplyAll(entry.assignments, prefix, state);
+  for (const SubEntry& sub : entry.sub_entries) {
+    if (Matches(sub.test, verb)) ApplyAll(sub.assignments, prefix, state);
+  }
+}
+
 }  // namespace irregular
 
-using irregular::ApplyAll;
-using irregular::CatalogueEntry;
-using irregular::kIrregularEntries;
-using irregular::Matches;
-using irregular::PrefixFor;
-using irregular::SubEntry;
-
 void ApplyIrregularCatalogue(ConjugationState& state, TextView entry_text, int& match_kind) {
-  const TextView verb = state.Verb;
-  for (const CatalogueEntry& entry : kIrregularEntries) {
-    if (!Matches(entry.test, verb)) continue;
-    const TextView prefix = PrefixFor(entry, verb, entry_text);
-    ApplyAll(entry.assignments, prefix, state);
-    for (const SubEntry& sub : entry.sub_entries) {
-      if (Matches(sub.test, verb)) ApplyAll(sub.assignments, prefix, state);
-    }
+  const irregular::CatalogueEntry* entry = irregular::FirstMatchingEntry(state.Verb);
+  if (entry == nullptr) {
+    match_kind = kNoIrregularEntry;
     return;
   }
-  match_kind = kNoIrregularEntry;
+  irregular::ApplyEntry(*entry, state, entry_text);
 }
 
 }  // namespace flexoria

@@ -90,4 +90,10 @@ struct CatalogueEntry {
   TextView empty_prefix_verb = {};
 };
 
+// The entry that answers for `verb`: the first whose test matches, or null.
+const CatalogueEntry* FirstMatchingEntry(TextView verb);
+
+// Overwrites the entry's slots, then those of each sub-entry that matches.
+void ApplyEntry(const CatalogueEntry& entry, ConjugationState& state, TextView entry_text);
+
 }  // namespace flexoria::irregular
