@@ -765,8 +765,8 @@ inline constexpr Assignment kDecirRegularFuture[] = {
     {&State::ParticipleEnding, Lit(U"ido")},
 };
 inline constexpr SubEntry kDecirTailSubs[] = {
-    {OneOf(kDecirShortImperativeWords), kDecirShortImperative},
-    {OneOf(kDecirRegularFutureWords), kDecirRegularFuture}};
+    {OneOf(U"decir", kDecirShortImperativeWords), kDecirShortImperative},
+    {OneOf(U"decir", kDecirRegularFutureWords), kDecirRegularFuture}};
 
 inline constexpr Assignment kVerItself[] = {
     {&State::PresEnding5Er, Lit(U"eis")},
@@ -777,7 +777,7 @@ inline constexpr SubEntry kVerSubs[] = {{Word(U"ver"), kVerItself}};
 
 inline constexpr CatalogueEntry kIrregularEntries[] = {
     {1, Tail(U"irir"), 3, kIrirTail},
-    {2, OneOf(kAndarWords), 2, kAndar},
+    {2, OneOf(U"andar", kAndarWords), 2, kAndar},
     {3, Tail(U"argüir"), 3, kArguirTail},
     {4, Tail(U"cender"), 5, kCenderTail},
     {5, Tail(U"asir"), 2, kAsirTail},
@@ -823,7 +823,7 @@ inline constexpr CatalogueEntry kIrregularEntries[] = {
     {45, Tail(U"ebir"), 4, kEbirTail},
     {46, Tail(U"emir"), 4, kEmirTail},
     {47, Word(U"poder"), kNoCut, kPoder},
-    {48, OneOf(kPodrirWords), kNoCut, kPodrir},
+    {48, OneOf(U"drir", kPodrirWords), kNoCut, kPodrir},
     {49, Tail(U"poner"), 4, kPonerTail},
     {50, Tail(U"querer"), 4, kQuererTail},
     {51, Word(U"raer"), kNoCut, kRaer},
@@ -845,7 +845,7 @@ inline constexpr CatalogueEntry kIrregularEntries[] = {
     {67, Tail(U"traer"), 2, kTraerTail},
     {68, Tail(U"aler"), 2, kAlerTail},
     {69, Tail(U"venir"), 4, kVenirTail},
-    {70, OneOf(kVerWords), 2, kVer, kVerSubs},
+    {70, OneOf(U"ver", kVerWords), 2, kVer, kVerSubs},
     {71, Tail(U"olver"), 5, kOlverTail},
     {72, Word(U"yacer"), kNoCut, kYacer},
     {73, Tail(U"scribir"), 4, kScribirTail},
@@ -857,16 +857,16 @@ inline constexpr CatalogueEntry kIrregularEntries[] = {
 };
 
 static_assert(std::size(kIrregularEntries) == 78);
-static_assert(AllEndWith(kListAWords, U"iar") && AllEndWith(kListATails, U"iar"));
-static_assert(AllEndWith(kListBWords, U"iar") && AllEndWith(kListBTails, U"iar"));
-
-constexpr bool NumberedInOrder() {
+constexpr bool WellFormed() {
   int expected = 1;
   for (const CatalogueEntry& entry : kIrregularEntries) {
-    if (entry.number != expected++) return false;
+    if (entry.number != expected++ || !SharesItsTail(entry.test)) return false;
+    for (const SubEntry& sub : entry.sub_entries) {
+      if (!SharesItsTail(sub.test)) return false;
+    }
   }
   return true;
 }
-static_assert(NumberedInOrder());
+static_assert(WellFormed());
 
 }  // namespace flexoria::irregular

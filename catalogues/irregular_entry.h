@@ -11,39 +11,44 @@
 
 namespace flexoria::irregular {
 
+// Every test names a tail that its verbs end with (for a single word, the
+// word itself), so a walk turns most entries away after a character or two.
 enum class TestKind : std::uint8_t {
-  kWord,        // Verb is `text`
-  kOneOfWords,  // Verb is one of `words`
-  kTail,        // Verb ends with `text`, the tail alone included
-  kTailExcept,  // Verb ends with `text` and is none of `words`
-  kWordList,    // Verb ends with `text` and is one of `words` or ends with one of `tails`
+  kWord,        // Verb is `tail`
+  kOneOfWords,  // Verb is one of `words`, which all end with `tail`
+  kTail,        // Verb ends with `tail`, the tail alone included
+  kTailExcept,  // Verb ends with `tail` and is none of `words`
+  kWordList,    // Verb is one of `words` or ends with one of `tails`, all ending with `tail`
 };
 
 struct VerbTest {
   TestKind kind;
-  TextView text;
+  TextView tail;
   std::span<const TextView> words;
   std::span<const TextView> tails;
 };
 
 constexpr VerbTest Word(TextView word) { return {TestKind::kWord, word, {}, {}}; }
-constexpr VerbTest OneOf(std::span<const TextView> words) {
-  return {TestKind::kOneOfWords, {}, words, {}};
+constexpr VerbTest OneOf(TextView common_tail, std::span<const TextView> words) {
+  return {TestKind::kOneOfWords, common_tail, words, {}};
 }
 constexpr VerbTest Tail(TextView tail) { return {TestKind::kTail, tail, {}, {}}; }
 constexpr VerbTest TailExcept(TextView tail, std::span<const TextView> except) {
   return {TestKind::kTailExcept, tail, except, {}};
 }
-// Every item of a word list shares `common_tail`, so most verbs are turned
-// away by one comparison instead of a walk through the whole list.
 constexpr VerbTest InList(TextView common_tail, std::span<const TextView> words,
                           std::span<const TextView> tails) {
   return {TestKind::kWordList, common_tail, words, tails};
 }
 
-constexpr bool AllEndWith(std::span<const TextView> items, TextView tail) {
-  return std::all_of(items.begin(), items.end(),
-                     [tail](TextView item) { return item.ends_with(tail); });
+// Whether the words and tails of a test really share its tail; a test that
+// broke this would miss verbs it names.
+constexpr bool SharesItsTail(const VerbTest& test) {
+  const auto all_end = [&test](std::span<const TextView> items) {
+    return std::all_of(items.begin(), items.end(),
+                       [&test](TextView item) { return item.ends_with(test.tail); });
+  };
+  return all_end(test.words) && all_end(test.tails);
 }
 
 bool Matches(const VerbTest& test, TextView verb);
