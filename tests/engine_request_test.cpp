@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/form_views.h"
+#include "engine/regular_values.h"
 #include "engine/restricted_use.h"
 #include "tests/test_support.h"
 
@@ -82,14 +83,17 @@ TEST(Request, VerbIsTrimmedOfSpacesOnlyWhileStemKeepsTheEntryAsTyped) {
 }
 
 TEST(Request, TwoLetterVerbKeepsItsWholeEntryAsStem) {
+  ConjugationState ir;
+  ir.Verb = U"ir";
+  FillRegularValues(ir, U"ir");
+  EXPECT_EQ(ir.Stem, U"ir");
+  EXPECT_EQ(ir.InfEnding, U"ir");
+  EXPECT_EQ(ir.FutureStem, U"ir");
+  EXPECT_EQ(ir.EntryLength, 2);
+
   Desk desk;
   desk.Conjugate("ir", kInfinitivo);
-  EXPECT_EQ(desk.State().Stem, U"ir");
-  EXPECT_EQ(desk.State().InfEnding, U"ir");
-  EXPECT_EQ(desk.State().FutureStem, U"ir");
-  EXPECT_EQ(desk.State().EntryLength, 2);
   EXPECT_THAT(desk.Split(), ElementsAre("i+r"));
-
   desk.Conjugate("reír", kInfinitivo);
   EXPECT_EQ(desk.State().Stem, U"re");
   EXPECT_EQ(desk.State().InfEnding, U"ír");
