@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogues/irregular_entries.h"
+#include "catalogues/irregular_entry_index.h"
 #include "engine/match_kind.h"
 
 namespace flexoria {
@@ -46,9 +47,17 @@ bool Matches(const VerbTest& test, TextView verb) {
   return false;
 }
 
-const CatalogueEntry* FirstMatchingEntry(TextView verb) {
+const CatalogueEntry* FirstMatchingEntryInOrder(TextView verb) {
   for (const CatalogueEntry& entry : kIrregularEntries) {
     if (Matches(entry.test, verb)) return &entry;
+  }
+  return nullptr;
+}
+
+const CatalogueEntry* FirstMatchingEntry(TextView verb) {
+  static const EntryIndex index(kIrregularEntries);
+  for (const CatalogueEntry* entry : index.Candidates(verb)) {
+    if (Matches(entry->test, verb)) return entry;
   }
   return nullptr;
 }

@@ -96,7 +96,11 @@ struct CatalogueEntry {
 };
 
 // The entry that answers for `verb`: the first whose test matches, or null.
+// It only tries the entries whose tail ends like the verb.
 const CatalogueEntry* FirstMatchingEntry(TextView verb);
+
+// The same answer from a walk over every entry, which defines it.
+const CatalogueEntry* FirstMatchingEntryInOrder(TextView verb);
 
 // Overwrites the entry's slots, then those of each sub-entry that matches.
 void ApplyEntry(const CatalogueEntry& entry, ConjugationState& state, TextView entry_text);

@@ -32,16 +32,25 @@ void ConjugationSession::RunRequest(RequestUi& ui) {
   const TextView entry = ui.EntryText();
   if (!AcceptEntry(ui, entry)) return;
   if (state_.Verb != last_verb_) LookUpInLexicon(ui, entry);
-  FillRegularValues(state_, entry);
-  const Text notice = RestrictedUseNotice(state_.Verb, state_.LineBreak);
-  if (!notice.empty()) ui.ShowMessage(notice, kRestrictedUseTitle);
-  try {
-    ApplyCatalogues(entry);
-  } catch (const CutFailed&) {
-    // A stem that cannot be cut ends the request silently; what is on
-    // screen stays as it was.
-    return;
+  // The stems and endings follow from the entry alone, so when the same
+  // entry asks for another form they are already in place.
+  const bool prepared = entry == prepared_entry_;
+  prepared_entry_.clear();
+  if (!prepared) {
+    FillRegularValues(state_, entry);
+    notice_ = RestrictedUseNotice(state_.Verb, state_.LineBreak);
   }
+  if (!notice_.empty()) ui.ShowMessage(notice_, kRestrictedUseTitle);
+  if (!prepared) {
+    try {
+      ApplyCatalogues(entry);
+    } catch (const CutFailed&) {
+      // A stem that cannot be cut ends the request silently; what is on
+      // screen stays as it was.
+      return;
+    }
+  }
+  prepared_entry_.assign(entry);
   ShowSelectedForm(ui, entry);
   ui.SetEndingColour(kPureRed);
 }

@@ -34,6 +34,9 @@ class ConjugationSession {
 
   ConjugationState state_;
   Text last_verb_;
+  // The entry whose stems and endings the state holds, once all are written.
+  Text prepared_entry_;
+  Text notice_;  // the restricted-use notice of that entry's verb
   int match_kind_ = kMatchCleared;
   Columns columns_;
 };

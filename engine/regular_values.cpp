@@ -9,7 +9,13 @@ void FillRegularValues(ConjugationState& s, TextView entry) {
   s.InfEnding.assign(LastChars(entry, 2));
   for (const NamedSlot& named : kStemSlots) s.*named.slot = s.Stem;
   s.FutureStem = s.Verb;
-  for (const EndingSlot& ending : kEndingSlots) (s.*ending.slot).assign(ending.regular);
+  // Copying from strings of their own is cheaper than assigning literals.
+  static const ConjugationState regular_endings = [] {
+    ConjugationState endings;
+    for (const EndingSlot& ending : kEndingSlots) (endings.*ending.slot).assign(ending.regular);
+    return endings;
+  }();
+  for (const EndingSlot& ending : kEndingSlots) s.*ending.slot = regular_endings.*ending.slot;
 }
 
 }  // namespace flexoria
