@@ -137,6 +137,37 @@ TEST(Request, AfterAnyRequestTheStateHoldsOnlyThisVerbsValues) {
   EXPECT_EQ(s.LineBreak, U"\r\n");
 }
 
+// A long-lived session reuses what it worked out for the previous entry;
+// whatever came before, it must show what a fresh session shows.
+TEST(Request, HistoryNeverChangesWhatAnEntryShows) {
+  const std::pair<std::string, int> requests[] = {
+      {"tener", kPresente},  {"tener", kPerfecto}, {"tenerse", kFuturo}, {"tener", kFuturo},
+      {" tener", kPresente}, {"tener", kPresente}, {"leer", kGerundio},  {"amar", kGerundio},
+      {"soler", kFuturo},    {"soler", kPresente}, {"casa", kPresente},  {"pensar", kPerfecto},
+      {"ir", kImperfecto},   {"ir", kImperativo},  {"", kPresente},      {"ir", kPresente},
+  };
+  Desk lived;
+  for (const auto& [entry, option] : requests) {
+    SCOPED_TRACE(entry + " " + std::to_string(option));
+    lived.Conjugate(entry, option);
+    Desk fresh;
+    fresh.Conjugate(entry, option);
+    if (fresh.ui.stems().empty()) continue;  // refused: the display stays
+    EXPECT_EQ(lived.ui.stems(), fresh.ui.stems());
+    EXPECT_EQ(lived.ui.endings(), fresh.ui.endings());
+    EXPECT_EQ(lived.ui.title(), fresh.ui.title());
+    for (const NamedSlot& named : kStemSlots) {
+      EXPECT_EQ(lived.State().*named.slot, fresh.State().*named.slot) << named.name;
+    }
+    for (const EndingSlot& ending : kEndingSlots) {
+      EXPECT_EQ(lived.State().*ending.slot, fresh.State().*ending.slot) << ending.name;
+    }
+    // Restricted-use notices have no memory.
+    EXPECT_EQ(lived.ui.messages().back().title == U"Verbo defectivo",
+              fresh.ui.messages().back().title == U"Verbo defectivo");
+  }
+}
+
 TEST(RestrictedUse, NoticesComeOnEveryRequestInListOrder) {
   struct Case {
     std::string verb;
