@@ -6,7 +6,7 @@ TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
 CMAKE_FLAGS    ?=
 
-.PHONY: all deps build run test bench install clean
+.PHONY: all deps build run test bench install package clean
 
 all: build
 
@@ -34,6 +34,10 @@ bench: deps
 
 install: build
 	cmake --install $(BUILD_DIR)
+
+# A Debian package of what `make install` installs: $(BUILD_DIR)/flexoria_<version>_<arch>.deb
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)
