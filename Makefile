@@ -8,7 +8,7 @@ FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS   ?= 60
 CMAKE_FLAGS    ?=
 
-.PHONY: all deps build run test bench fuzz install clean
+.PHONY: all deps build run test bench fuzz install package clean
 
 all: build
 
@@ -47,6 +47,10 @@ fuzz: deps
 
 install: build
 	cmake --install $(BUILD_DIR)
+
+# A Debian package of what `make install` installs: $(BUILD_DIR)/flexoria_<version>_<arch>.deb
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -1,27 +1,36 @@
 // flexoria-cli: the conjugation engine without a window.
 #include <CLI/CLI.hpp>
+#include <array>
 #include <iostream>
 
-#include "cli/replay.h"
+#include "cli/commands.h"
+#include "cli/exit_status.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"Flexoria: conjugador de verbos españoles, en la línea de órdenes."};
-  app.set_version_flag("--version", std::string(FLEXORIA_VERSION));
+  CLI::App app{"Flexoria: conjugador de verbos españoles, en la línea de órdenes.", "flexoria-cli"};
+  // Set before the commands are added, which copy the help flag.
+  app.set_help_flag("-h,--help", "Muestra esta ayuda y termina.");
+  app.set_version_flag("--version", std::string(FLEXORIA_VERSION), "Muestra la versión y termina.");
   app.require_subcommand(1);
+  app.footer("Estado de salida: 0 bien, 1 palabra rechazada o no encontrada, 2 uso incorrecto.");
 
-  bool with_state = false;
-  auto* replay = app.add_subcommand(
-      "replay", "Run JSON Lines requests from standard input through one session.");
-  replay->add_flag("--state", with_state, "Also print the conjugation state after each request.");
-
+  const std::array commands{flexoria::AddConjugateCommand(app), flexoria::AddLexiconCommand(app),
+                            flexoria::AddReplayCommand(app)};
   try {
     app.parse(argc, argv);
+  } catch (const CLI::RequiredError& e) {
+    if (app.remaining().empty()) return app.exit(e) == 0 ? flexoria::kExitOk : flexoria::kExitUsage;
+    std::cerr << "«" << app.remaining().front() << "» no es una orden de flexoria-cli: "
+              << "use conjugate, lexicon o replay.\nRun with --help for more information.\n";
+    return flexoria::kExitUsage;
   } catch (const CLI::ParseError& e) {
     const int status = app.exit(e);
-    return status == 0 ? 0 : 2;
+    return status == 0 ? flexoria::kExitOk : flexoria::kExitUsage;
   }
 
   std::ios::sync_with_stdio(false);
-  if (replay->parsed()) return flexoria::RunReplay(std::cin, std::cout, with_state);
-  return 2;
+  for (const flexoria::Command& command : commands) {
+    if (command.parser->parsed()) return command.run();
+  }
+  return flexoria::kExitUsage;
 }

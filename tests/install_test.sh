@@ -1,0 +1,50 @@
+#!/bin/sh
+# `cmake --install` into a scratch root: every desktop file lands where the
+# desktop looks for it, and the menu entry and the metadata validate.
+# Usage: install_test.sh BUILD_DIR --with-window|--without-window
+set -eu
+build=$1
+window=$2
+
+for tool in desktop-file-validate appstreamcli; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+share=$root/usr/share
+
+fail() { echo "FAIL: $*"; exit 1; }
+present() { [ -s "$1" ] || fail "not installed: ${1#"$root"}"; }
+
+[ -x "$root/usr/bin/flexoria-cli" ] || fail "flexoria-cli is not installed"
+if [ "$window" = --with-window ]; then
+  [ -x "$root/usr/bin/flexoria" ] || fail "flexoria is not installed"
+fi
+desktop=$share/applications/io.github.flexoria.Flexoria.desktop
+metainfo=$share/metainfo/io.github.flexoria.Flexoria.metainfo.xml
+present "$desktop"
+present "$metainfo"
+present "$share/icons/hicolor/scalable/apps/flexoria.svg"
+present "$share/man/man1/flexoria-cli.1.gz"
+if command -v rsvg-convert >/dev/null; then
+  for size in 16 22 24 32 48 64 128 256; do
+    png=$share/icons/hicolor/${size}x${size}/apps/flexoria.png
+    present "$png"
+    file "$png" | grep -q "PNG image data, $size x $size" || fail "$png is not $size x $size"
+  done
+fi
+
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+grep -q '^Name\[es\]=\|^GenericName\[es\]=' "$desktop" || fail "no Spanish name in the menu entry"
+grep -q '^Comment\[es\]=' "$desktop" || fail "no Spanish comment in the menu entry"
+grep -q '^Categories=Education;Languages;$' "$desktop" || fail "wrong categories"
+
+# The manual page must format without warnings.
+if command -v groff >/dev/null; then
+  warnings=$(zcat "$share/man/man1/flexoria-cli.1.gz" | groff -t -man -Tutf8 -ww -z 2>&1)
+  [ -z "$warnings" ] || fail "manual page: $warnings"
+fi
+echo "PASS"
