@@ -4,9 +4,11 @@
 BUILD_DIR      ?= build
 TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS   ?= 60
 CMAKE_FLAGS    ?=
 
-.PHONY: all deps build run test bench install clean
+.PHONY: all deps build run test bench fuzz install clean
 
 all: build
 
@@ -32,8 +34,19 @@ bench: deps
 	cmake --build $(BENCH_BUILD_DIR)
 	$(BENCH_BUILD_DIR)/bench/flexoria-bench
 
+# Each libFuzzer target for FUZZ_SECONDS, starting from the seed corpus;
+# a crash stops with the failing input saved in the working directory.
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLEXORIA_SANITIZE=ON -DFLEXORIA_FUZZ=ON -DFLEXORIA_BUILD_TESTS=OFF -DFLEXORIA_BUILD_UI=OFF
+	cmake --build $(FUZZ_BUILD_DIR)
+	for target in session replay; do \
+	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$target && \
+	  $(FUZZ_BUILD_DIR)/tests/fuzz/$${target}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+	    -print_final_stats=1 $(FUZZ_BUILD_DIR)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \
+	done
+
 install: build
 	cmake --install $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -3,14 +3,13 @@
 #include "catalogues/irregular_catalogue.h"
 #include "catalogues/stem_change.h"
 #include "engine/form_views.h"
+#include "engine/regular_values.h"
 #include "engine/restricted_use.h"
 #include "engine/spelling_adjustments.h"
 #include "lexicon/lexicon.h"
 
 namespace flexoria {
 namespace {
-
-constexpr TextView kLineBreak = U"\r\n";
 
 // Only the space character counts as a blank: tabs and no-break spaces stay.
 TextView TrimBlanks(TextView text) {
@@ -33,7 +32,7 @@ void ConjugationSession::RunRequest(RequestUi& ui) {
   const TextView entry = ui.EntryText();
   if (!AcceptEntry(ui, entry)) return;
   if (state_.Verb != last_verb_) LookUpInLexicon(ui, entry);
-  FillRegularValues(entry);
+  FillRegularValues(state_, entry);
   const Text notice = RestrictedUseNotice(state_.Verb, state_.LineBreak);
   if (!notice.empty()) ui.ShowMessage(notice, kRestrictedUseTitle);
   try {
@@ -65,17 +64,6 @@ void ConjugationSession::LookUpInLexicon(RequestUi& ui, TextView entry) {
   state_.Found = IsInLexicon(state_.Verb, entry) ? 1 : 0;
   if (state_.Found != 1) ui.ShowMessage(kUnknownWordMessage, kRequestTitle);
   last_verb_ = state_.Verb;
-}
-
-void ConjugationSession::FillRegularValues(TextView entry) {
-  ConjugationState& s = state_;
-  s.LineBreak = kLineBreak;
-  s.EntryLength = static_cast<int>(entry.size());
-  s.Stem.assign(StemPrefix(entry, 2));
-  s.InfEnding.assign(LastChars(entry, 2));
-  for (const NamedSlot& named : kStemSlots) s.*named.slot = s.Stem;
-  s.FutureStem = s.Verb;
-  for (const EndingSlot& ending : kEndingSlots) (s.*ending.slot).assign(ending.regular);
 }
 
 void ConjugationSession::ApplyCatalogues(TextView entry) {

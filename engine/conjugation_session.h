@@ -29,7 +29,6 @@ class ConjugationSession {
  private:
   bool AcceptEntry(RequestUi& ui, TextView entry);
   void LookUpInLexicon(RequestUi& ui, TextView entry);
-  void FillRegularValues(TextView entry);
   void ApplyCatalogues(TextView entry);
   void ShowSelectedForm(RequestUi& ui, TextView entry);
 

@@ -1,14 +1,25 @@
+// The request from entry to display: acceptance, notices, state rules and
+// which writer each option and verb reach.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "engine/form_views.h"
+#include "engine/regular_values.h"
+#include "engine/restricted_use.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::IsEmpty;
 
-TEST(Request, RegularPresentOfHablar) {
+const std::string kUnknown =
+    "Esta palabra no aparece en nuestra lista de verbos. Pero si existe, su conjugación será "
+    "como sigue.";
+const std::string kNotInfinitive = "Éste no es un infinitivo.";
+
+TEST(Request, RegularPresentOfHablarIsShownExactly) {
   Desk desk;
   desk.Conjugate("hablar", kPresente);
   EXPECT_EQ(desk.ui.stems(), U"\r\nhabl\r\nhabl\r\nhabl\r\nhabl\r\nhabl\r\nhabl");
@@ -16,6 +27,199 @@ TEST(Request, RegularPresentOfHablar) {
   EXPECT_EQ(desk.ui.title(), U"Presente de Indicativo");
   EXPECT_EQ(desk.ui.persons(), U"\r\n1\r\n2\r\n3\r\n1 1\r\n2 2\r\n3 3");
   EXPECT_TRUE(desk.ui.endings_red());
+}
+
+TEST(Request, RefusedEntriesChangeOnlyVerbAndKeepTheDisplay) {
+  struct Case {
+    std::string entry;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"tenerse", "Borre el pronombre \"se\"."},
+      {"casa", kNotInfinitive},
+      {"AMAR", kNotInfinitive},
+      {"amar ", kNotInfinitive},
+      {"", kNotInfinitive},
+      // An ending alone is no verb.
+      {"ar", kNotInfinitive},
+      {"er", kNotInfinitive},
+      {"ír", kNotInfinitive},
+      {" ar", kNotInfinitive},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.entry);
+    Desk desk;
+    desk.Conjugate("comer", kGerundio);
+    const ConjugationState before = desk.State();
+    const Text stems = desk.ui.stems();
+    desk.Conjugate(c.entry, kPresente);
+    ASSERT_EQ(desk.ui.messages().size(), 1u);
+    EXPECT_EQ(Utf8(desk.ui.messages()[0].title), "Flexoria");
+    EXPECT_EQ(Utf8(desk.ui.messages()[0].text), c.message);
+    EXPECT_EQ(desk.ui.stems(), stems);
+    EXPECT_EQ(desk.ui.title(), U"Gerundio");
+    EXPECT_EQ(desk.State().Stem, before.Stem);
+    EXPECT_EQ(desk.State().InfEnding, before.InfEnding);
+    EXPECT_EQ(desk.State().GerundStem, before.GerundStem);
+    EXPECT_EQ(desk.State().EntryLength, before.EntryLength);
+    EXPECT_EQ(desk.State().Found, before.Found);
+    EXPECT_EQ(desk.session.last_verb(), U"comer");
+  }
+}
+
+TEST(Request, VerbIsTrimmedOfSpacesOnlyWhileStemKeepsTheEntryAsTyped) {
+  Desk desk;
+  desk.Conjugate(" amar");
+  EXPECT_EQ(desk.State().Verb, U"amar");
+  EXPECT_EQ(desk.State().Stem, U" am");
+  EXPECT_EQ(desk.State().EntryLength, 5);
+  EXPECT_EQ(desk.State().FutureStem, U"amar");
+
+  desk.Conjugate("\tamar");  // a tab is no blank
+  EXPECT_EQ(desk.State().Verb, U"\tamar");
+
+  desk.Conjugate("amar\u00a0");  // nor a no-break space: the entry ends in one
+  EXPECT_THAT(desk.MessageTexts(), ElementsAre(kNotInfinitive));
+}
+
+TEST(Request, TwoLetterVerbKeepsItsWholeEntryAsStem) {
+  ConjugationState ir;
+  ir.Verb = U"ir";
+  FillRegularValues(ir, U"ir");
+  EXPECT_EQ(ir.Stem, U"ir");
+  EXPECT_EQ(ir.InfEnding, U"ir");
+  EXPECT_EQ(ir.FutureStem, U"ir");
+  EXPECT_EQ(ir.EntryLength, 2);
+
+  Desk desk;
+  desk.Conjugate("ir", kInfinitivo);
+  EXPECT_THAT(desk.Split(), ElementsAre("i+r"));
+  desk.Conjugate("reír", kInfinitivo);
+  EXPECT_EQ(desk.State().Stem, U"re");
+  EXPECT_EQ(desk.State().InfEnding, U"ír");
+}
+
+TEST(Request, CharactersOutsideLatinOneCountAsOne) {
+  Desk desk;
+  desk.Conjugate("\U0001F600ar", kInfinitivo);
+  EXPECT_EQ(desk.State().EntryLength, 3);
+  EXPECT_THAT(desk.Split(), ElementsAre("\U0001F600+ar"));
+}
+
+TEST(Request, UnknownWordIsAnnouncedOncePerWord) {
+  Desk desk;
+  desk.Conjugate("blorpar", kPresente);
+  EXPECT_THAT(desk.MessageTexts(), ElementsAre(kUnknown));
+  desk.Conjugate("blorpar", kFuturo);
+  EXPECT_THAT(desk.MessageTexts(), IsEmpty());
+  desk.Conjugate("blorpir", kFuturo);
+  desk.Conjugate("blorpar", kFuturo);
+  EXPECT_THAT(desk.MessageTexts(), ElementsAre(kUnknown));
+  // A refused entry does not count as the last word looked up.
+  desk.Conjugate("blorparse");
+  desk.Conjugate("blorpar", kFuturo);
+  EXPECT_THAT(desk.MessageTexts(), IsEmpty());
+}
+
+TEST(Request, AfterAnyRequestTheStateHoldsOnlyThisVerbsValues) {
+  Desk desk;
+  desk.Conjugate("leer", kPerfecto);
+  desk.Conjugate("amar", kPresente);
+  const ConjugationState& s = desk.State();
+  for (const NamedSlot& named : kStemSlots) {
+    SCOPED_TRACE(std::string(named.name));
+    EXPECT_EQ(s.*named.slot, named.slot == &ConjugationState::FutureStem ? U"amar" : U"am");
+  }
+  for (const EndingSlot& ending : kEndingSlots) {
+    SCOPED_TRACE(std::string(ending.name));
+    EXPECT_EQ(s.*ending.slot, ending.regular);
+  }
+  EXPECT_EQ(s.LineBreak, U"\r\n");
+}
+
+TEST(RestrictedUse, NoticesComeOnEveryRequestInListOrder) {
+  struct Case {
+    std::string verb;
+    std::string notice;
+  };
+  const Case cases[] = {
+      {"soler",
+       "Este verbo no se usa en las siguientes formas:\r\n        Futuro;\r\n        "
+       "Condicional;\r\n        Formas compuestas"},
+      {"nevar", "Este verbo sólo se usa en la tercera persona de singular."},
+      {"acaecer", "Este verbo sólo se usa en la tercera persona de singular."},
+      {"ocurrir", "Este verbo sólo se usa en la tercera persona."},
+      {"atañer", "Este verbo sólo se usa en la tercera persona."},
+      {"abolir",
+       "Este verbo no se usa en las siguientes formas:\r\n        Singular y tercerar persona "
+       "del plural de Indicativo;\r\n        Presente de Subjuntivo;\r\n        Segunda persona "
+       "de singular de Imperativo"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.verb);
+    Desk desk;
+    for (int option : {kFuturo, kPresente}) {
+      desk.Conjugate(c.verb, option);
+      const auto& messages = desk.ui.messages();
+      ASSERT_FALSE(messages.empty());
+      EXPECT_EQ(Utf8(messages.back().title), "Verbo defectivo");
+      EXPECT_EQ(Utf8(messages.back().text), c.notice);
+      EXPECT_EQ(desk.Stems().size(), 6u);  // the forms are shown all the same
+    }
+  }
+  EXPECT_THAT(Utf8(RestrictedUseNotice(U"Soler", U"\r\n")), IsEmpty());
+  EXPECT_THAT(Utf8(RestrictedUseNotice(U"amar", U"\r\n")), IsEmpty());
+}
+
+TEST(Dispatch, OptionsPickTitleAndPersonColumn) {
+  Desk desk;
+  desk.Conjugate("vivir", kImperativo);
+  EXPECT_EQ(desk.ui.title(), U"Imperativo");
+  EXPECT_EQ(desk.ui.persons(), U"\r\n\r\n2\r\n\r\n\r\n2 2\r\n");
+  EXPECT_THAT(desk.Split(),
+              ElementsAre("   -   + ", "viv+e", "   -   + ", "   -   + ", "viv+id", "   -   + "));
+  desk.Conjugate("vivir", kParticipio);
+  EXPECT_EQ(desk.ui.title(), U"Participio");
+  EXPECT_EQ(desk.ui.persons(), U"");
+  desk.Conjugate("vivir", kSubjImperfecto2);
+  EXPECT_EQ(desk.ui.title(), U"Imperfecto II. de subjuntivo");
+}
+
+TEST(Dispatch, ClassAndSpecialWordsChooseTheWriter) {
+  struct Case {
+    std::u32string entry;
+    int option;
+    TenseWriter writer;
+  };
+  const Case cases[] = {
+      {U"ir", kPresente, WritePresentAr},
+      {U" ir", kPresente, WritePresentAr},
+      {U"ir", kImperfecto, WriteImperfectErIr},
+      {U"ir", kImperativo, WriteImperativeIr},
+      {U"reír", kPresente, WritePresentIr},
+      {U"reír", kImperativo, WriteImperativeIr},
+      {U"comer", kPresente, WritePresentEr},
+      {U"comer", kFuturo, WriteFuture},
+      {U"amar", kPerfecto, WritePreteriteAr},
+      {U"andar", kPerfecto, WritePreteriteErIr},
+      {U"desandar", kSubjImperfecto1, WriteImperfSubj1ErIr},
+      {U"estar", kSubjImperfecto2, WriteImperfSubj2ErIr},
+      {U"dar", kSubjFuturo, WriteFutureSubjErIr},
+      {U" dar", kPerfecto, WritePreteriteAr},
+      {U"dar", kPresente, WritePresentAr},
+      {U"mandar", kPerfecto, WritePreteriteAr},
+      {U"andar", kImperfecto, WriteImperfectAr},
+      {U"amar", kParticipio, WriteParticipleAr},
+      {U"vivir", kGerundio, WriteGerundErIr},
+      {U"vivir", kInfinitivo, WriteInfinitive},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(Utf8(c.entry) + " " + std::to_string(c.option));
+    ConjugationState state;
+    state.Verb = c.entry.substr(c.entry.find_first_not_of(U' '));
+    state.InfEnding = c.entry.substr(c.entry.size() - 2);
+    EXPECT_EQ(WriterFor(FormViewFor(c.option), state, c.entry), c.writer);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,15 @@
+#include "engine/regular_values.h"
+
+namespace flexoria {
+
+void FillRegularValues(ConjugationState& s, TextView entry) {
+  s.LineBreak = U"\r\n";
+  s.EntryLength = static_cast<int>(entry.size());
+  s.Stem.assign(StemPrefix(entry, 2));
+  s.InfEnding.assign(LastChars(entry, 2));
+  for (const NamedSlot& named : kStemSlots) s.*named.slot = s.Stem;
+  s.FutureStem = s.Verb;
+  for (const EndingSlot& ending : kEndingSlots) (s.*ending.slot).assign(ending.regular);
+}
+
+}  // namespace flexoria

@@ -1,0 +1,12 @@
+// The values of a regular verb, which every accepted request starts from.
+#pragma once
+
+#include "engine/conjugation_state.h"
+
+namespace flexoria {
+
+// Fills every slot but Verb and Found from `entry` (as typed); Verb must
+// already hold the trimmed entry, the future stem being the whole verb.
+void FillRegularValues(ConjugationState& state, TextView entry);
+
+}  // namespace flexoria

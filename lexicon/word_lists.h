@@ -1,0 +1,25 @@
+// The word lists of the lexicon, compiled into the program.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "engine/text.h"
+
+namespace flexoria {
+
+struct WordList {
+  std::string_view name;  // "a, first half", "f and g": names the list in test output
+  // The first characters of an entry that consult this list.
+  TextView letters;
+  // The words in the order of the list.
+  std::span<const TextView> words;
+  // The same words in code-point order, for binary search.
+  std::span<const TextView> sorted;
+};
+
+// Every list, in the order a lookup consults them: a split group's first
+// half comes before its second half.
+std::span<const WordList> WordLists();
+
+}  // namespace flexoria

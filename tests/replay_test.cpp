@@ -1,0 +1,103 @@
+// The replay protocol: line format, bad input, and the exit status of a run.
+#include "cli/replay.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+namespace flexoria {
+namespace {
+
+using ::testing::HasSubstr;
+using Json = nlohmann::ordered_json;
+
+TEST(Replay, AnswersInProtocolKeyOrderWithCrLfEscaped) {
+  Replay replay(false);
+  const std::string out = replay.RunLine(R"({"entry": "hablar", "option": 1})");
+  EXPECT_EQ(
+      out,
+      R"({"messages":[],"title":"Presente de Indicativo","persons":"\r\n1\r\n2\r\n3\r\n1 1\r\n2 2\r\n3 3","stems":"\r\nhabl\r\nhabl\r\nhabl\r\nhabl\r\nhabl\r\nhabl","endings":"\r\no\r\nas\r\na\r\namos\r\náis\r\nan","red":true})");
+  EXPECT_FALSE(replay.had_bad_input());
+}
+
+TEST(Replay, StateListsEverySlotByName) {
+  Replay replay(true);
+  const Json out = Json::parse(replay.RunLine(R"({"entry": " amar", "option": 12})"));
+  const Json& state = out["state"];
+  EXPECT_EQ(state["Stem"], " am");
+  EXPECT_EQ(state["EntryLength"], 5);
+  EXPECT_EQ(state["LastVerb"], "amar");
+  EXPECT_EQ(state.size(), 6u + 15u + 16u + 1u);
+  EXPECT_EQ(state.begin().key(), "Verb");
+}
+
+TEST(Replay, BadLinesAreAnsweredAndLoseNothing) {
+  const std::string bad_lines[] = {
+      "garbage",
+      "[1, 2]",
+      R"({"option": 1})",
+      R"({"entry": "amar"})",
+      R"({"entry": 5, "option": 1})",
+      R"({"entry": "amar", "option": 1.0})",
+      R"({"entry": "amar", "option": "1"})",
+      R"({"entry": "amar", "option": true})",
+      R"({"entry": "amar", "option": 0})",
+      R"({"entry": "amar", "option": 14})",
+      R"({"entry": "amar", "option": 99999999999999999999})",
+      R"({"entry": "\ud800", "option": 1})",
+      R"({"entry": "\udc00ar", "option": 1})",
+      "{\"entry\": \"am\xff"
+      "ar\", \"option\": 1}",
+      std::string("{\"entry\": \"am\0ar\", \"option\": 1}", 28),
+  };
+  Replay replay(false);
+  const std::string good = replay.RunLine(R"({"entry": "comer", "option": 12})");
+  for (const std::string& line : bad_lines) {
+    SCOPED_TRACE(line);
+    const Json answer = Json::parse(replay.RunLine(line));
+    ASSERT_TRUE(answer.contains("error"));
+    EXPECT_FALSE(answer["error"].get<std::string>().empty());
+  }
+  EXPECT_TRUE(replay.had_bad_input());
+  // Same word again: no unknown-word notice, so the bad lines left the session alone.
+  const Json again = Json::parse(replay.RunLine(R"({"entry": "comer", "option": 12})"));
+  EXPECT_TRUE(again["messages"].empty());
+  EXPECT_EQ(again["stems"], "\r\ncom");
+}
+
+TEST(Replay, BlankLinesGetNoAnswerAndTheRunReportsBadInput) {
+  std::istringstream in("\n  \n{\"entry\":\"amar\",\"option\":4}\nnope\n\r\n");
+  std::ostringstream out;
+  EXPECT_EQ(RunReplay(in, out, false), 1);
+  std::istringstream lines(out.str());
+  std::string line;
+  int count = 0;
+  while (std::getline(lines, line)) ++count;
+  EXPECT_EQ(count, 2);
+
+  std::istringstream empty("");
+  std::ostringstream nothing;
+  EXPECT_EQ(RunReplay(empty, nothing, false), 0);
+  EXPECT_EQ(nothing.str(), "");
+}
+
+TEST(Replay, ProgramReadsStdinAndExitsWithTheRunsStatus) {
+  const std::string input = ::testing::TempDir() + "replay_input.jsonl";
+  std::ofstream(input) << R"({"entry":"vivir","option":8})"
+                       << "\n";
+  const std::string command = std::string(FLEXORIA_CLI_PATH) + " replay < " + input;
+  FILE* pipe = popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  char buffer[4096];
+  std::string output;
+  while (fgets(buffer, sizeof buffer, pipe) != nullptr) output += buffer;
+  EXPECT_EQ(pclose(pipe), 0);
+  EXPECT_THAT(output, HasSubstr(R"("title":"Imperativo")"));
+}
+
+}  // namespace
+}  // namespace flexoria
