@@ -155,6 +155,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.SelectedOption(), 12);
   }
 
+  void anOptionPickedFromTheEntryRunsTwoRequests() {
+    StartedMainWindow(*program_);
+    QTest::keyClicks(Entry(), QStringLiteral("nevar"));
+    QTest::mouseClick(Option(4), Qt::LeftButton);
+    QTRY_COMPARE(LabelText("Label10"), QStringLiteral("Futuro de indicativo"));
+    // Leaving the entry conjugates the old form, the queued Enter the new one;
+    // "nevar" announces its restricted use on each.
+    QCOMPARE(desktop_->Texts(),
+             QStringList(2, QStringLiteral("Este verbo sólo se usa en la tercera persona de "
+                                           "singular.")));
+  }
+
   void enterOnAnOptionConjugatesAndOnAButtonPressesIt() {
     StartedMainWindow(*program_);
     QTest::keyClicks(Entry(), QStringLiteral("amar"));
