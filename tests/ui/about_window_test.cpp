@@ -1,0 +1,112 @@
+// The About window: the start-up splash that opens the main window, the
+// window opened from the menu, its information message and its animation.
+#include "ui/about_window.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "tests/ui/ui_test_support.h"
+#include "ui/keep_on_top.h"
+
+namespace flexoria::ui::testing {
+
+class AboutWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  std::unique_ptr<DesktopRecorder> desktop_;
+  std::unique_ptr<Program> program_;
+
+  AboutWindow& AboutFromMenu() {
+    program_->MarkSplashDone();
+    MainWindow& window = program_->ShowMainWindow();
+    Child<QAction>(&window, "acerca")->trigger();
+    return *program_->about_window();
+  }
+
+ private slots:
+  void init() {
+    desktop_ = std::make_unique<DesktopRecorder>();
+    program_ = std::make_unique<Program>();
+  }
+
+  void cleanup() {
+    program_.reset();
+    desktop_.reset();
+  }
+
+  void splashOpensTheMainWindowAfterOneSecondAndGoes() {
+    QElapsedTimer clock;
+    clock.start();
+    program_->Start();
+    AboutWindow* splash = program_->about_window();
+    QVERIFY(splash != nullptr);
+    QVERIFY(splash->isVisible());
+    QCOMPARE(splash->windowTitle(), QStringLiteral("A c e r c a   d e   F L E X O R I A"));
+    QCOMPARE(splash->cursor().shape(), Qt::WaitCursor);
+    QVERIFY(!Child<QPushButton>(splash, "Command1")->isVisible());
+    QVERIFY(IsKeptOnTop(splash));
+    QVERIFY(program_->main_window() == nullptr);
+
+    QTRY_VERIFY_WITH_TIMEOUT(program_->main_window() != nullptr, 3000);
+    QVERIFY(clock.elapsed() >= 900);
+    QTRY_VERIFY(program_->about_window() == nullptr);
+    QVERIFY(program_->splash_done());
+    MainWindow& window = *program_->main_window();
+    QVERIFY(window.isVisible());
+    QVERIFY(IsKeptOnTop(&window));
+    QVERIFY(Child<QRadioButton>(&window, "Option3D1")->isChecked());
+    QVERIFY(Child<QPushButton>(&window, "Command3")->isVisible());
+    QVERIFY(!Child<QPushButton>(&window, "Command1")->isVisible());
+  }
+
+  void fromTheMenuItStaysUntilVale() {
+    AboutWindow& about = AboutFromMenu();
+    auto* vale = Child<QPushButton>(&about, "Command1");
+    QVERIFY(vale->isVisible());
+    QCOMPARE(vale->text(), QStringLiteral("&Vale"));
+    QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
+    QTest::qWait(1500);
+    QVERIFY(about.isVisible());
+    QTest::mouseClick(vale, Qt::LeftButton);
+    QTRY_VERIFY(program_->about_window() == nullptr);
+    QVERIFY(program_->main_window()->isVisible());
+  }
+
+  void theInformationIconShowsMiEzAndLeavesTheWindowOpen() {
+    AboutWindow& about = AboutFromMenu();
+    QTest::mouseClick(Child<QLabel>(&about, "Image2"), Qt::LeftButton);
+    QCOMPARE(desktop_->messages.size(), std::size_t{1});
+    const ShownMessage& message = desktop_->messages.front();
+    QCOMPARE(message.title, QStringLiteral("Mi ez?"));
+    QCOMPARE(message.icon, MessageIcon::kInformation);
+    const QStringList lines = message.text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 4);
+    for (int line = 1; line < 4; ++line) QVERIFY(lines[line].startsWith(QStringLiteral("  ")));
+    QVERIFY(lines[3].contains(QStringLiteral("@example.org")));
+    QVERIFY(about.isVisible());
+  }
+
+  void theAnimationCyclesThroughItsThreeFrames() {
+    AboutWindow& about = AboutFromMenu();
+    QCOMPARE(about.ShownFrame(), 1);
+    QList<int> shown;
+    for (int step = 0; step < 10; ++step) {
+      about.Timer2_Timer();
+      shown.append(about.ShownFrame());
+    }
+    QCOMPARE(shown, (QList<int>{2, 3, 1, 2, 3, 1, 2, 3, 1, 2}));
+    // The timer itself moves the picture on, five times a second.
+    QTRY_VERIFY_WITH_TIMEOUT(about.ShownFrame() == 3, 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(about.ShownFrame() == 1, 1000);
+  }
+};
+
+}  // namespace flexoria::ui::testing
+
+FLEXORIA_UI_TEST_MAIN(flexoria::ui::testing::AboutWindowTest)
+#include "about_window_test.moc"

@@ -1,0 +1,40 @@
+#include "tests/ui/ui_test_support.h"
+
+#include <QPushButton>
+
+namespace flexoria::ui::testing {
+
+DesktopRecorder::DesktopRecorder() : saved_(Desktop()) {
+  Desktop().show_message = [this](QWidget*, const QString& text, const QString& title,
+                                  MessageIcon icon) {
+    messages.push_back({text, title, icon});
+  };
+  Desktop().beep = [this] { ++beeps; };
+  Desktop().quit = [this] { ++quits; };
+}
+
+DesktopRecorder::~DesktopRecorder() { Desktop() = saved_; }
+
+QStringList DesktopRecorder::Texts() const {
+  QStringList texts;
+  for (const ShownMessage& message : messages) texts.append(message.text);
+  return texts;
+}
+
+MainWindow& StartedMainWindow(Program& program) {
+  MainWindow& window = program.ShowMainWindow();
+  window.activateWindow();
+  if (!QTest::qWaitForWindowActive(&window)) qFatal("the main window did not become active");
+  Child<QPushButton>(&window, "Command3")->click();
+  return window;
+}
+
+void PressTab(QWidget* from) { QTest::keyClick(from, Qt::Key_Tab); }
+
+QWidget* NextTabStop(QWidget* control) {
+  QWidget* next = control->nextInFocusChain();
+  while (next != control && !(next->focusPolicy() & Qt::TabFocus)) next = next->nextInFocusChain();
+  return next;
+}
+
+}  // namespace flexoria::ui::testing

@@ -1,0 +1,13 @@
+#include "ui/key_remap.h"
+
+namespace flexoria::ui {
+
+QString RemapTypedText(const QString& typed) {
+  if (typed.size() != 1) return typed;
+  for (const KeyRemap& remap : kEntryKeyRemaps) {
+    if (typed.front() == QChar(remap.typed)) return QString(QChar(remap.becomes));
+  }
+  return typed;
+}
+
+}  // namespace flexoria::ui
