@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/recording_ui.h"
+#include "cli/replay_request.h"
 #include "engine/conjugation_session.h"
 
 namespace flexoria {
@@ -16,14 +17,17 @@ class Replay {
   explicit Replay(bool with_state) : with_state_(with_state) {}
 
   // Runs one input line. Returns the output line without its newline, or
-  // an empty string for a blank line, which gets no answer.
-  std::string RunLine(std::string_view line);
+  // an empty string for a blank line, which gets no answer. The answer is
+  // valid until the next call.
+  const std::string& RunLine(std::string_view line);
 
   bool had_bad_input() const { return had_bad_input_; }
 
  private:
   ConjugationSession session_;
   RecordingUi ui_;
+  ReplayRequest request_;
+  std::string answer_;
   bool with_state_;
   bool had_bad_input_ = false;
 };

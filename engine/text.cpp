@@ -43,25 +43,32 @@ std::optional<Text> DecodeUtf8(std::string_view bytes) {
   return result;
 }
 
-void AppendUtf8(TextView text, std::string& out) {
-  for (char32_t c : text) {
-    if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
-    if (c < 0x80) {
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
+char* WriteUtf8(char32_t c, char* at) {
+  if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
+  if (c < 0x80) {
+    *at++ = static_cast<char>(c);
+    return at;
   }
+  if (c < 0x800) {
+    *at++ = static_cast<char>(0xC0 | (c >> 6));
+  } else if (c < 0x10000) {
+    *at++ = static_cast<char>(0xE0 | (c >> 12));
+    *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  } else {
+    *at++ = static_cast<char>(0xF0 | (c >> 18));
+    *at++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  }
+  *at++ = static_cast<char>(0x80 | (c & 0x3F));
+  return at;
+}
+
+void AppendUtf8(TextView text, std::string& out) {
+  const std::size_t start = out.size();
+  out.resize(start + 4 * text.size());
+  char* at = out.data() + start;
+  for (char32_t c : text) at = WriteUtf8(c, at);
+  out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 std::string EncodeUtf8(TextView text) {

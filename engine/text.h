@@ -19,6 +19,9 @@ std::optional<Text> DecodeUtf8(std::string_view bytes);
 // Encodes to UTF-8, appending to `out`. Code points that cannot be encoded
 // (surrogates, values above U+10FFFF) become U+FFFD.
 void AppendUtf8(TextView text, std::string& out);
+// Writes one code point's UTF-8 (one to four bytes) at `at`, by the same
+// rule; returns the position after it.
+char* WriteUtf8(char32_t c, char* at);
 std::string EncodeUtf8(TextView text);
 
 bool EndsWith(TextView text, TextView tail);

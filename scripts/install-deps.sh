@@ -11,7 +11,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev
-  desktop-file-utils appstream dpkg-dev file librsvg2-bin
+  desktop-file-utils appstream dpkg-dev file time librsvg2-bin
 )
 
 missing=()

@@ -69,6 +69,19 @@ TEST(Replay, BadLinesAreAnsweredAndLoseNothing) {
   EXPECT_EQ(again["stems"], "\r\ncom");
 }
 
+TEST(Replay, HugeLinesAndEntriesAreHandledWhole) {
+  Replay replay(false);
+  const std::string megabyte_of_garbage(1 << 20, '{');
+  EXPECT_TRUE(Json::parse(replay.RunLine(megabyte_of_garbage)).contains("error"));
+
+  const std::string long_stem(100000, 'b');
+  const Json answer =
+      Json::parse(replay.RunLine(R"({"entry": ")" + long_stem + R"(ar", "option": 1})"));
+  ASSERT_FALSE(answer.contains("error"));
+  const std::string stems = answer["stems"];
+  EXPECT_EQ(stems.size(), 6 * (2 + long_stem.size()));
+}
+
 TEST(Replay, BlankLinesGetNoAnswerAndTheRunReportsBadInput) {
   std::istringstream in("\n  \n{\"entry\":\"amar\",\"option\":4}\nnope\n\r\n");
   std::ostringstream out;

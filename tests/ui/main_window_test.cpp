@@ -112,6 +112,30 @@ class MainWindowTest : public QObject {
     QCOMPARE(stems->y(), endings->y());
   }
 
+  // Whatever reaches the entry box, by typing or pasting, a request answers
+  // with the window's own message or a result, and the window stays usable.
+  void oddEntriesGetTheWindowsOwnAnswer() {
+    StartedMainWindow(*program_);
+    const QString odd[] = {
+        QString(QChar(0)) + QStringLiteral("ar"),  // a NUL character before the ending
+        QStringLiteral("\x01\x1b[31mar"),          // control characters
+        QString(100000, QLatin1Char('a')),         // longer than the box holds
+        QString(100000, QLatin1Char('b')) + QStringLiteral("ar"),
+        QStringLiteral("ab\u00A0"),  // a no-break space is no blank
+    };
+    for (const QString& text : odd) {
+      desktop_->messages.clear();
+      Entry()->setText(text);
+      QTest::keyClick(Entry(), Qt::Key_Return);
+      QVERIFY(!desktop_->messages.empty() || !LabelText("Label1").isEmpty());
+    }
+    desktop_->messages.clear();
+    Entry()->setText(QStringLiteral("tener"));
+    QTest::keyClick(Entry(), Qt::Key_Return);
+    QCOMPARE(desktop_->Texts(), QStringList());
+    QCOMPARE(LabelText("Label1"), QStringLiteral("\nteng\ntien\ntien\nten\nten\ntien"));
+  }
+
   void leavingTheEntryWarnsAboutSeThenConjugates() {
     MainWindow& window = StartedMainWindow(*program_);
     auto* hint = Child<QLabel>(&window, "Label8");
