@@ -33,6 +33,8 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLEXORIA_BUILD_TESTS=OFF -DFLEXORIA_BUILD_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD_DIR)
 	$(BENCH_BUILD_DIR)/bench/flexoria-bench
+	scripts/measure-replay.sh $(BENCH_BUILD_DIR)/cli/flexoria-cli
+	scripts/measure-startup.sh $(BENCH_BUILD_DIR)/ui/flexoria
 
 # Each libFuzzer target for FUZZ_SECONDS, starting from the seed corpus;
 # a crash stops with the failing input saved in the working directory.
