@@ -14,13 +14,10 @@
 
 namespace flexoria::ui::testing {
 
-class AboutWindowTest : public QObject {
+class AboutWindowTest : public ProgramTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<DesktopRecorder> desktop_;
-  std::unique_ptr<Program> program_;
-
   AboutWindow& AboutFromMenu() {
     program_->MarkSplashDone();
     MainWindow& window = program_->ShowMainWindow();
@@ -29,16 +26,6 @@ class AboutWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<DesktopRecorder>();
-    program_ = std::make_unique<Program>();
-  }
-
-  void cleanup() {
-    program_.reset();
-    desktop_.reset();
-  }
-
   void splashOpensTheMainWindowAfterOneSecondAndGoes() {
     QElapsedTimer clock;
     clock.start();

@@ -15,13 +15,10 @@
 
 namespace flexoria::ui::testing {
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public ProgramTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<DesktopRecorder> desktop_;
-  std::unique_ptr<Program> program_;
-
   QLineEdit* Entry() { return Child<QLineEdit>(program_->main_window(), "Text1"); }
   QString LabelText(const char* name) {
     return Child<QLabel>(program_->main_window(), name)->text();
@@ -32,16 +29,6 @@ class MainWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<DesktopRecorder>();
-    program_ = std::make_unique<Program>();
-  }
-
-  void cleanup() {
-    program_.reset();
-    desktop_.reset();
-  }
-
   void startsWithOnlyComenzarAndSalirOnTopWithPresente() {
     MainWindow& window = program_->ShowMainWindow();
     QCOMPARE(window.windowTitle(), QStringLiteral("F  L  E  X  O  R  I  A"));

@@ -4,6 +4,16 @@
 
 namespace flexoria::ui::testing {
 
+void ProgramTest::init() {
+  desktop_ = std::make_unique<DesktopRecorder>();
+  program_ = std::make_unique<Program>();
+}
+
+void ProgramTest::cleanup() {
+  program_.reset();
+  desktop_.reset();
+}
+
 DesktopRecorder::DesktopRecorder() : saved_(Desktop()) {
   Desktop().show_message = [this](QWidget*, const QString& text, const QString& title,
                                   MessageIcon icon) {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QString>
 #include <QTest>
+#include <memory>
 #include <vector>
 
 #include "ui/desktop.h"
@@ -37,6 +38,20 @@ class DesktopRecorder {
 
  private:
   DesktopHooks saved_;
+};
+
+// A test class whose every test function starts a new program, with a
+// desktop that records instead of blocking.
+class ProgramTest : public QObject {
+  Q_OBJECT
+
+ protected:
+  std::unique_ptr<DesktopRecorder> desktop_;
+  std::unique_ptr<Program> program_;
+
+ protected slots:
+  void init();
+  void cleanup();
 };
 
 // The main window shown, active, and past "Comenzar".

@@ -15,13 +15,10 @@
 
 namespace flexoria::ui::testing {
 
-class WindowLayoutTest : public QObject {
+class WindowLayoutTest : public ProgramTest {
   Q_OBJECT
 
  private:
-  std::unique_ptr<DesktopRecorder> desktop_;
-  std::unique_ptr<Program> program_;
-
   static void SaveIfAsked(const QPixmap& picture, const char* file_name) {
     const QByteArray directory = qgetenv("FLEXORIA_RENDER_DIR");
     if (directory.isEmpty()) return;
@@ -29,16 +26,6 @@ class WindowLayoutTest : public QObject {
   }
 
  private slots:
-  void init() {
-    desktop_ = std::make_unique<DesktopRecorder>();
-    program_ = std::make_unique<Program>();
-  }
-
-  void cleanup() {
-    program_.reset();
-    desktop_.reset();
-  }
-
   void mainWindowControlsStandWhereDesigned_data() {
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<int>("font_pixels");
