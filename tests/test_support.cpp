@@ -1,6 +1,12 @@
 #include "tests/test_support.h"
 
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
+
+#include "cli/form_names.h"
 
 namespace flexoria::testing {
 
@@ -24,6 +30,37 @@ std::vector<std::string> Cells(TextView column) {
     column.remove_prefix(next + 2);
   }
   return cells;
+}
+
+namespace {
+
+std::vector<std::string> SplitAt(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream stream(text);
+  for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
+  return parts;
+}
+
+}  // namespace
+
+std::vector<FormRow> ReadFormRows(const std::string& file_name) {
+  std::ifstream data(std::string(FLEXORIA_TEST_DATA_DIR) + "/" + file_name);
+  EXPECT_TRUE(data.is_open()) << file_name;
+  std::vector<FormRow> rows;
+  for (std::string row; std::getline(data, row);) {
+    if (row.empty() || row[0] == '#') continue;
+    const auto fields = SplitAt(row, '\t');
+    const auto option = fields.size() == 4 ? ParseFormOption(fields[2]) : std::nullopt;
+    EXPECT_TRUE(option.has_value()) << file_name << ": " << row;
+    if (!option) continue;
+    rows.push_back({fields[0], fields[1], *option, SplitAt(fields[3], '|')});
+  }
+  return rows;
+}
+
+std::vector<std::string> ListedLines(std::vector<std::string> lines, int option) {
+  if (option != kImperativo || lines.size() != 6) return lines;
+  return {lines[1], lines[4]};
 }
 
 Desk& Desk::Conjugate(const std::string& entry, int option) {

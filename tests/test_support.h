@@ -33,6 +33,23 @@ Text U32(const std::string& utf8);
 // Splits a column text at its line breaks, dropping the empty first line.
 std::vector<std::string> Cells(TextView column);
 
+// A row of a forms data file (tests/data/*_forms.tsv): what one request
+// for `entry` with `option` selected shows, each line "stem+ending".
+struct FormRow {
+  std::string group;
+  std::string entry;
+  int option = 0;
+  std::vector<std::string> lines;
+};
+
+// Reads every row of a forms file in tests/data; fails the test on a
+// malformed row.
+std::vector<FormRow> ReadFormRows(const std::string& file_name);
+
+// The lines a forms file lists for a view: the imperative lists only its tú
+// and vosotros lines, the other persons showing a dash.
+std::vector<std::string> ListedLines(std::vector<std::string> lines, int option);
+
 // One session and the window it talks to.
 struct Desk {
   ConjugationSession session;
