@@ -21,6 +21,7 @@ constexpr std::string_view kCannotConjugate = "no se puede conjugar.";
 std::vector<int> OptionsToShow(const std::optional<int>& option) {
   if (option) return {*option};
   std::vector<int> all;
+  all.reserve(kFormNames.size());
   for (const FormName& form : kFormNames) all.push_back(form.option);
   return all;
 }
