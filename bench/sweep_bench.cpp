@@ -1,6 +1,9 @@
-// The whole lexicon in every view through one session: 10,836 words (10,840
-// places) times 13 options.
+// The whole lexicon in every view through one session: 10,836 words times
+// 13 options, 140,868 requests.
 #include <benchmark/benchmark.h>
+
+#include <unordered_set>
+#include <vector>
 
 #include "cli/recording_ui.h"
 #include "engine/conjugation_session.h"
@@ -10,19 +13,30 @@
 namespace flexoria {
 namespace {
 
+// Each listed word once, in list order (four words stand in two lists).
+std::vector<TextView> LexiconWords() {
+  std::vector<TextView> words;
+  std::unordered_set<TextView> seen;
+  for (const WordList& list : WordLists()) {
+    for (TextView word : list.words) {
+      if (seen.insert(word).second) words.push_back(word);
+    }
+  }
+  return words;
+}
+
 void BM_Sweep(benchmark::State& bench) {
+  const std::vector<TextView> words = LexiconWords();
   ConjugationSession session;
   RecordingUi ui;
   std::int64_t requests = 0;
   for (auto _ : bench) {
-    for (const WordList& list : WordLists()) {
-      for (TextView word : list.words) {
-        for (int option = 1; option <= kOptionCount; ++option) {
-          ui.PrepareRequest(word, option);
-          session.RunRequest(ui);
-          benchmark::DoNotOptimize(ui.endings().data());
-          ++requests;
-        }
+    for (TextView word : words) {
+      for (int option = 1; option <= kOptionCount; ++option) {
+        ui.PrepareRequest(word, option);
+        session.RunRequest(ui);
+        benchmark::DoNotOptimize(ui.endings().data());
+        ++requests;
       }
     }
   }

@@ -103,9 +103,8 @@ void JsonWriter::Boolean(std::string_view key, bool value) {
 }
 
 void JsonWriter::Quoted(std::string_view name) {
-  out_ += '"';
-  out_.append(name);  // names are ours and need no escapes
-  out_ += '"';
+  // Names are ours and need no escapes.
+  out_.append(1, '"').append(name).append(1, '"');
 }
 
 // One pass straight into the buffer: answers are written a hundred
@@ -117,12 +116,12 @@ void JsonWriter::Quoted(TextView text) {
   char* at = out_.data() + start;
   *at++ = '"';
   for (char32_t c : text) {
-    if (c < 0x80 && !NeedsEscape(c)) {
-      *at++ = static_cast<char>(c);
+    if (c >= 0x80) {
+      at = WriteUtf8(c, at);
     } else if (NeedsEscape(c)) {
       at = WriteEscaped(c, at);
     } else {
-      at = WriteUtf8(c, at);
+      *at++ = static_cast<char>(c);
     }
   }
   *at++ = '"';

@@ -125,9 +125,7 @@ std::string ParseReplayRequest(std::string_view line, ReplayRequest& request) {
   if (reader.option_too_large() || reader.option() < 1 || reader.option() > 13) {
     return "\"option\" is not between 1 and 13";
   }
-  auto text = DecodeUtf8(entry);
-  if (!text) return "\"entry\" is not valid UTF-8";
-  request.entry.swap(*text);
+  if (!DecodeUtf8(entry, request.entry)) return "\"entry\" is not valid UTF-8";
   request.option = static_cast<int>(reader.option());
   return {};
 }

@@ -22,25 +22,31 @@ bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 }  // namespace
 
 std::optional<Text> DecodeUtf8(std::string_view bytes) {
-  static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
   Text result;
+  if (!DecodeUtf8(bytes, result)) return std::nullopt;
+  return result;
+}
+
+bool DecodeUtf8(std::string_view bytes, Text& result) {
+  static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+  result.clear();
   result.reserve(bytes.size());
   std::size_t i = 0;
   while (i < bytes.size()) {
     const auto lead = static_cast<unsigned char>(bytes[i]);
     const int length = SequenceLength(lead);
-    if (length == 0 || i + length > bytes.size()) return std::nullopt;
+    if (length == 0 || i + length > bytes.size()) return false;
     char32_t c = length == 1 ? lead : lead & (0x7F >> length);
     for (int k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(bytes[i + k]);
-      if (!IsContinuation(next)) return std::nullopt;
+      if (!IsContinuation(next)) return false;
       c = (c << 6) | (next & 0x3F);
     }
-    if (c < kMinimum[length] || c > 0x10FFFF || IsSurrogate(c)) return std::nullopt;
+    if (c < kMinimum[length] || c > 0x10FFFF || IsSurrogate(c)) return false;
     result.push_back(c);
     i += length;
   }
-  return result;
+  return true;
 }
 
 char* WriteUtf8(char32_t c, char* at) {

@@ -15,6 +15,9 @@ using TextView = std::u32string_view;
 // Decodes UTF-8. Returns nothing for malformed input: invalid sequences,
 // overlong forms, surrogate code points and values above U+10FFFF.
 std::optional<Text> DecodeUtf8(std::string_view bytes);
+// The same into `out`, reusing its capacity; false (and `out` undefined)
+// for malformed input.
+bool DecodeUtf8(std::string_view bytes, Text& out);
 
 // Encodes to UTF-8, appending to `out`. Code points that cannot be encoded
 // (surrogates, values above U+10FFFF) become U+FFFD.

@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -80,6 +81,22 @@ TEST(Replay, HugeLinesAndEntriesAreHandledWhole) {
   ASSERT_FALSE(answer.contains("error"));
   const std::string stems = answer["stems"];
   EXPECT_EQ(stems.size(), 6 * (2 + long_stem.size()));
+}
+
+// A recorded session: every answer, messages, columns and errors alike,
+// must stay the same to the byte.
+TEST(Replay, RecordedSessionsAnswerByteForByte) {
+  auto read = [](const std::string& name) {
+    std::ifstream file(std::string(FLEXORIA_TEST_DATA_DIR) + "/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+  };
+  for (const bool with_state : {false, true}) {
+    const std::string prefix = with_state ? "replay_state" : "replay_session";
+    std::istringstream in(read(prefix + "_in.jsonl"));
+    std::ostringstream out;
+    RunReplay(in, out, with_state);
+    EXPECT_EQ(out.str(), read(prefix + "_out.jsonl")) << prefix;
+  }
 }
 
 TEST(Replay, BlankLinesGetNoAnswerAndTheRunReportsBadInput) {
