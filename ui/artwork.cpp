@@ -23,25 +23,32 @@ QPixmap TransparentPixmap(int width, int height) {
   return pixmap;
 }
 
+// The program's icon, as in the installed data/icons/flexoria.svg: a card
+// with four conjugated forms, stems in ink and endings in red. Drawn on a
+// 128-unit grid.
 QPixmap DrawProgramIcon(int size) {
+  struct Bar {
+    qreal x, y, width;
+  };
+  constexpr Bar kStems[] = {{24, 28, 40}, {34, 50, 30}, {24, 72, 40}, {40, 94, 24}};
+  constexpr Bar kEndings[] = {{68, 28, 14}, {68, 50, 26}, {68, 72, 20}, {68, 94, 36}};
   QPixmap pixmap = TransparentPixmap(size, size);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
-  const qreal unit = size / 64.0;
+  painter.scale(size / 128.0, size / 128.0);
+  QLinearGradient paper(0, 8, 0, 120);
+  paper.setColorAt(0, QColor(0xff, 0xfb, 0xe3));
+  paper.setColorAt(1, QColor(0xfb, 0xe8, 0xa0));
+  painter.setPen(QPen(QColor(0xb5, 0x8a, 0x1b), 4));
+  painter.setBrush(paper);
+  painter.drawRoundedRect(QRectF(8, 8, 112, 112), 22, 22);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(QColor(kInkBlue));
-  painter.scale(unit, unit);
-  painter.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-  QFont font = TimesFont(30);
-  font.setPixelSize(44);
-  QPainterPath letter;
-  letter.addText(0, 0, font, QStringLiteral("Ñ"));
-  const QRectF bounds = letter.boundingRect();
-  letter.translate(32 - bounds.center().x(), 32 - bounds.center().y());
-  painter.setBrush(Qt::white);
-  painter.drawPath(letter);
-  painter.setBrush(QColor(255, 80, 60));
-  painter.drawRoundedRect(QRectF(14, 52, 36, 4), 2, 2);
+  const auto draw_bars = [&painter](const auto& bars, QColor colour) {
+    painter.setBrush(colour);
+    for (const Bar& bar : bars) painter.drawRoundedRect(QRectF(bar.x, bar.y, bar.width, 12), 6, 6);
+  };
+  draw_bars(kStems, QColor(0x34, 0x34, 0x34));
+  draw_bars(kEndings, QColor(0xd6, 0x28, 0x28));
   return pixmap;
 }
 
