@@ -13,10 +13,12 @@
 #include "cli/paradigm.h"
 #include "cli/paradigm_table.h"
 #include "lexicon/lexicon.h"
+#include "tests/test_support.h"
 
 namespace flexoria {
 namespace {
 
+using ::flexoria::testing::ReadFile;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -40,11 +42,6 @@ std::size_t Count(const std::string& text, const std::string& part) {
   std::size_t count = 0;
   for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
   return count;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path);
-  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 TEST(FormNames, NumbersAndShortNamesPickOptions) {

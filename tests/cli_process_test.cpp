@@ -9,8 +9,11 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/test_support.h"
+
 namespace {
 
+using ::flexoria::testing::ReadFile;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
@@ -20,11 +23,6 @@ struct CliRun {
   std::string out;
   std::string err;
 };
-
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 CliRun RunShell(const std::string& line) {
   const auto dir =

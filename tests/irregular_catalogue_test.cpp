@@ -24,13 +24,6 @@ struct ExpectedState {
   std::map<std::string, std::string> slots;
 };
 
-std::vector<std::string> SplitAt(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::istringstream in(text);
-  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
-  return parts;
-}
-
 class StateFile {
  public:
   explicit StateFile(const std::string& path) {

@@ -10,6 +10,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "tests/test_support.h"
+
 namespace flexoria {
 namespace {
 
@@ -87,8 +89,7 @@ TEST(Replay, HugeLinesAndEntriesAreHandledWhole) {
 // must stay the same to the byte.
 TEST(Replay, RecordedSessionsAnswerByteForByte) {
   auto read = [](const std::string& name) {
-    std::ifstream file(std::string(FLEXORIA_TEST_DATA_DIR) + "/" + name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return testing::ReadFile(std::string(FLEXORIA_TEST_DATA_DIR) + "/" + name);
   };
   for (const bool with_state : {false, true}) {
     const std::string prefix = with_state ? "replay_state" : "replay_session";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -32,8 +33,6 @@ std::vector<std::string> Cells(TextView column) {
   return cells;
 }
 
-namespace {
-
 std::vector<std::string> SplitAt(const std::string& text, char separator) {
   std::vector<std::string> parts;
   std::istringstream stream(text);
@@ -41,7 +40,10 @@ std::vector<std::string> SplitAt(const std::string& text, char separator) {
   return parts;
 }
 
-}  // namespace
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
 
 std::vector<FormRow> ReadFormRows(const std::string& file_name) {
   std::ifstream data(std::string(FLEXORIA_TEST_DATA_DIR) + "/" + file_name);

@@ -33,6 +33,11 @@ Text U32(const std::string& utf8);
 // Splits a column text at its line breaks, dropping the empty first line.
 std::vector<std::string> Cells(TextView column);
 
+std::vector<std::string> SplitAt(const std::string& text, char separator);
+
+// The whole content of a file, byte for byte; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+
 // A row of a forms data file (tests/data/*_forms.tsv): what one request
 // for `entry` with `option` selected shows, each line "stem+ending".
 struct FormRow {
