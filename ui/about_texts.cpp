@@ -9,9 +9,9 @@ QString InformationMessage() {
       QStringLiteral(
           "Ez a program szabadon másolható és terjeszthető. A Flexoria csapata nem vállal "
           "felelősséget a program telepítéséből vagy használatából eredő hibákért. A program "
-          "Linux rendszereken fut (Debian 12 vagy újabb); telepítéséhez elég a forrás "
-          "könyvtárában kiadni a „make run” parancsot. Örömmel fogadunk minden észrevételt a "
-          "programról és a nyelvi anyagáról."),
+          "Linux rendszereken fut (Debian 12 vagy újabb); telepítéséhez adja ki a forrás "
+          "könyvtárában a „make install” parancsot, vagy telepítse a Debian-csomagot. Örömmel "
+          "fogadunk minden észrevételt a programról és a nyelvi anyagáról."),
       QStringLiteral("        A Flexoria csapata, Flexoria projekt"),
       QStringLiteral("        Példa utca 1., 1000 Budapest"),
       QStringLiteral("        E-mail: flexoria@example.org"),

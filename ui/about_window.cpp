@@ -99,7 +99,7 @@ void AboutWindow::BuildPictures() {
   image2->setObjectName(QStringLiteral("Image2"));
   image2->setGeometry(TwipRect(4440, 1800, 480, 480));
   image2->setPixmap(InformationIcon());
-  image2->setCursor(Qt::PointingHandCursor);
+  image2->setCursor(program_.splash_done() ? Qt::PointingHandCursor : Qt::WaitCursor);
   connect(image2, &ClickableLabel::clicked, this, &AboutWindow::Image2_Click);
   image3_ = AddPicture(this, "Image3", TwipRect(120, 3000, 615, 495));
   image4_ = AddPicture(this, "Image4", TwipRect(840, 3000, 615, 495));
@@ -136,6 +136,11 @@ int AboutWindow::ShownFrame() const {
 void AboutWindow::Timer1_Timer() {
   timer1_->stop();
   program_.ShowMainWindow();
+  // The information message belongs to this window: it closes first.
+  if (informing_) {
+    close_when_informed_ = true;
+    return;
+  }
   close();
 }
 
@@ -149,8 +154,11 @@ void AboutWindow::Timer2_Timer() {
 void AboutWindow::Command1_Click() { close(); }
 
 void AboutWindow::Image2_Click() {
+  informing_ = true;
   ShowModalMessage(this, InformationMessage(), QString::fromUtf16(kInformationTitle),
                    MessageIcon::kInformation);
+  informing_ = false;
+  if (close_when_informed_) close();
 }
 
 void AboutWindow::closeEvent(QCloseEvent* event) {

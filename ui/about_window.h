@@ -47,6 +47,8 @@ class AboutWindow : public QWidget {
   QPushButton* command1_ = nullptr;
   QTimer* timer1_ = nullptr;
   QTimer* timer2_ = nullptr;
+  bool informing_ = false;            // the information message is open
+  bool close_when_informed_ = false;  // the splash ended meanwhile
 };
 
 }  // namespace flexoria::ui

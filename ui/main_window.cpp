@@ -137,7 +137,11 @@ void MainWindow::BuildButtons(QWidget* client) {
 }
 
 void MainWindow::BuildMenus() {
-  menuBar()->setFont(QApplication::font());
+  // The menus use the desktop's plain font, not the window's bold serif.
+  QFont menu_font = QApplication::font();
+  menu_font.setFamily(menu_font.family());
+  menu_font.setBold(false);
+  menuBar()->setFont(menu_font);
   QMenu* file_menu = menuBar()->addMenu(QStringLiteral("&Archivo"));
   file_menu->setObjectName(QStringLiteral("mnuFile"));
   mnuontop_ = file_menu->addAction(QStringLiteral("On&Top"));
@@ -218,11 +222,14 @@ void MainWindow::Text1_LostFocus() {
 
 void MainWindow::Option3D_Click() {
   // The queued Enter reaches the default button once the click is over, so
-  // the display switches to the newly picked form.
+  // the display switches to the newly picked form. It goes to the focused
+  // control, which is the picked option unless a message box has just
+  // closed and the window has not got the focus back yet.
   QWidget* target = QApplication::focusWidget();
-  QCoreApplication::postEvent(
-      target != nullptr ? target : this,
-      new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r")));
+  if (target == nullptr || target->window() != this) target = qobject_cast<QWidget*>(sender());
+  if (target == nullptr) return;
+  QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return,
+                                                    Qt::NoModifier, QStringLiteral("\r")));
 }
 
 void MainWindow::mnuontop_Click() {
@@ -235,6 +242,9 @@ void MainWindow::mnucomo_Click() { program_.ShowHowToWindow(); }
 void MainWindow::acerca_Click() { program_.ShowAboutWindow().DisableTimer1(); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyPress) {
+    RunPendingLostFocus();
+  }
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
   auto& key = static_cast<QKeyEvent&>(*event);
   Form_KeyDown(key);
@@ -244,13 +254,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::Form_KeyDown(const QKeyEvent& key) {
-  // Tab and Shift+Tab move between controls before the window sees a key.
-  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return;
+  // Tab and Shift+Tab move between controls, and Enter goes to the default
+  // button, before the window sees a key.
+  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || IsEnterKey(key)) return;
   // Before "Comenzar" the entry box is hidden and cannot take the focus.
   if (text1_->isVisible() && text1_->text().isEmpty()) text1_->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::Text1_KeyPress(QKeyEvent& key) {
+  // A key with Ctrl, Alt or Meta is a command, not a character typed.
+  if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const QString typed = key.text();
   const QString remapped = RemapTypedText(typed);
   if (remapped == typed) return false;
@@ -272,8 +285,18 @@ void MainWindow::OnFocusChanged(QWidget* old_focus, QWidget* new_focus) {
   // entry box; a message box, a menu, another window or switching away from
   // the program takes the focus too, but must not run a request.
   if (old_focus == text1_ && new_focus != nullptr && new_focus->window() == this) {
-    Text1_LostFocus();
+    lost_focus_pending_ = true;
+    // A message box opened while a mouse button is down would swallow the
+    // release, and with it the click that moved the focus: the request
+    // waits for the release and runs before the click is handled.
+    if (QApplication::mouseButtons() == Qt::NoButton) RunPendingLostFocus();
   }
+}
+
+void MainWindow::RunPendingLostFocus() {
+  if (!lost_focus_pending_) return;
+  lost_focus_pending_ = false;
+  Text1_LostFocus();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -63,10 +63,14 @@ class MainWindow : public QMainWindow, public RequestUi {
   bool Text1_KeyPress(QKeyEvent& key);
   bool PressDefaultButton(QObject* watched);
   void OnFocusChanged(QWidget* old_focus, QWidget* new_focus);
+  void RunPendingLostFocus();
 
   Program& program_;
   ConjugationSession session_;
   mutable Text entry_text_;
+  // The entry box lost the focus to a mouse press; its request runs when
+  // the button is released.
+  bool lost_focus_pending_ = false;
 
   QLabel* label10_ = nullptr;  // tense title
   QLabel* label9_ = nullptr;   // person column

@@ -51,6 +51,21 @@ class AboutWindowTest : public ProgramTest {
     QVERIFY(!Child<QPushButton>(&window, "Command1")->isVisible());
   }
 
+  // The splash may end while its information message is open: the message
+  // closes first, then the window.
+  void splashEndingDuringTheInformationMessage() {
+    bool splash_ended_meanwhile = false;
+    Desktop().show_message = [&](QWidget*, const QString&, const QString&, MessageIcon) {
+      QTRY_VERIFY_WITH_TIMEOUT(program_->main_window() != nullptr, 3000);
+      splash_ended_meanwhile = true;
+    };
+    program_->Start();
+    QTest::mouseClick(Child<QLabel>(program_->about_window(), "Image2"), Qt::LeftButton);
+    QVERIFY(splash_ended_meanwhile);
+    QTRY_VERIFY(program_->about_window() == nullptr);
+    QVERIFY(program_->main_window()->isVisible());
+  }
+
   void fromTheMenuItStaysUntilVale() {
     AboutWindow& about = AboutFromMenu();
     auto* vale = Child<QPushButton>(&about, "Command1");

@@ -178,6 +178,29 @@ class MainWindowTest : public ProgramTest {
                                            "singular.")));
   }
 
+  // A message box opened while the mouse button is still down would take
+  // the release, and the click with it: the request waits for the release.
+  void leavingTheEntryByMouseWaitsForTheRelease() {
+    StartedMainWindow(*program_);
+    QTest::keyClicks(Entry(), QStringLiteral("nevar"));
+    QTest::mousePress(Option(4), Qt::LeftButton);
+    QVERIFY(desktop_->messages.empty());
+    QTest::mouseRelease(Option(4), Qt::LeftButton);
+    QCOMPARE(desktop_->messages.size(), 1u);
+    QVERIFY(Option(4)->isChecked());
+    QTRY_COMPARE(LabelText("Label10"), QStringLiteral("Futuro de indicativo"));
+    QCOMPARE(desktop_->messages.size(), 2u);
+  }
+
+  // With Ctrl, Alt or Meta a key is a command, never a remapped letter.
+  void keysWithModifiersAreNotRemapped() {
+    StartedMainWindow(*program_);
+    QTest::keyClicks(Entry(), QStringLiteral("ab"));
+    QTest::keyClick(Entry(), ';', Qt::ControlModifier);
+    QTest::keyClick(Entry(), '\'', Qt::ControlModifier);
+    QCOMPARE(Entry()->text(), QStringLiteral("ab"));
+  }
+
   void enterOnAnOptionConjugatesAndOnAButtonPressesIt() {
     StartedMainWindow(*program_);
     QTest::keyClicks(Entry(), QStringLiteral("amar"));
