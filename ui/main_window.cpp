@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "ui/about_window.h"
 #include "ui/artwork.h"
@@ -202,7 +203,10 @@ void MainWindow::ShowMessage(TextView text, TextView title) {
   ShowModalMessage(this, ToQString(text), ToQString(title));
 }
 
-void MainWindow::Command1_Click() { session_.RunRequest(*this); }
+void MainWindow::Command1_Click() {
+  RunPendingLostFocus();
+  session_.RunRequest(*this);
+}
 
 void MainWindow::Command2_Click() { program_.Exit(); }
 
@@ -221,6 +225,7 @@ void MainWindow::Text1_LostFocus() {
 }
 
 void MainWindow::Option3D_Click() {
+  RunPendingLostFocus();
   // The queued Enter reaches the default button once the click is over, so
   // the display switches to the newly picked form. It goes to the focused
   // control, which is the picked option unless a message box has just
@@ -242,9 +247,11 @@ void MainWindow::mnucomo_Click() { program_.ShowHowToWindow(); }
 void MainWindow::acerca_Click() { program_.ShowAboutWindow().DisableTimer1(); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyPress) {
-    RunPendingLostFocus();
+  if (event->type() == QEvent::MouseButtonRelease && lost_focus_pending_) {
+    // Once the release has been handled: a click handler may run it first.
+    QTimer::singleShot(0, this, &MainWindow::RunPendingLostFocus);
   }
+  if (event->type() == QEvent::KeyPress) RunPendingLostFocus();
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
   auto& key = static_cast<QKeyEvent&>(*event);
   Form_KeyDown(key);
@@ -288,7 +295,7 @@ void MainWindow::OnFocusChanged(QWidget* old_focus, QWidget* new_focus) {
     lost_focus_pending_ = true;
     // A message box opened while a mouse button is down would swallow the
     // release, and with it the click that moved the focus: the request
-    // waits for the release and runs before the click is handled.
+    // waits until the click is over, and runs first thing in its handler.
     if (QApplication::mouseButtons() == Qt::NoButton) RunPendingLostFocus();
   }
 }

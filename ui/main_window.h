@@ -68,8 +68,8 @@ class MainWindow : public QMainWindow, public RequestUi {
   Program& program_;
   ConjugationSession session_;
   mutable Text entry_text_;
-  // The entry box lost the focus to a mouse press; its request runs when
-  // the button is released.
+  // The entry box lost the focus to a mouse press; its request runs once
+  // the click is over.
   bool lost_focus_pending_ = false;
 
   QLabel* label10_ = nullptr;  // tense title
