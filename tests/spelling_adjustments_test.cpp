@@ -23,10 +23,7 @@ std::vector<std::string> Spelled(const std::string& entry, int option) {
   ApplySpellingAdjustments(state, typed);
   Columns columns;
   WriterFor(FormViewFor(option), state, typed)(state, typed, columns);
-  std::vector<std::string> lines = Cells(columns.stems);
-  const std::vector<std::string> endings = Cells(columns.endings);
-  for (std::size_t i = 0; i < lines.size(); ++i) lines[i] += "+" + endings[i];
-  return ListedLines(lines, option);
+  return ListedLines(SplitLines(columns.stems, columns.endings), option);
 }
 
 // Respelled consonants (buscar, conocer, coger, distinguir), the -ducir

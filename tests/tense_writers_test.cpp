@@ -23,11 +23,7 @@ ConjugationState Regular(const std::u32string& verb) {
 std::vector<std::string> Lines(TenseWriter writer, const ConjugationState& state, TextView entry) {
   Columns columns;
   writer(state, entry, columns);
-  std::vector<std::string> lines = Cells(columns.stems);
-  const std::vector<std::string> endings = Cells(columns.endings);
-  EXPECT_EQ(lines.size(), endings.size());
-  for (std::size_t i = 0; i < lines.size(); ++i) lines[i] += "+" + endings[i];
-  return lines;
+  return SplitLines(columns.stems, columns.endings);
 }
 
 TEST(Writers, ColumnsStartWithALineBreakAndEndWithout) {

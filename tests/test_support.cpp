@@ -78,14 +78,17 @@ std::vector<std::string> Desk::Forms() const {
   return stems;
 }
 
-std::vector<std::string> Desk::Split() const {
-  auto stems = Stems();
-  const auto endings = Endings();
-  for (std::size_t i = 0; i < stems.size() && i < endings.size(); ++i) {
-    stems[i] += "+" + endings[i];
+std::vector<std::string> SplitLines(TextView stems, TextView endings) {
+  std::vector<std::string> lines = Cells(stems);
+  const std::vector<std::string> ending_cells = Cells(endings);
+  EXPECT_EQ(lines.size(), ending_cells.size());
+  for (std::size_t i = 0; i < lines.size() && i < ending_cells.size(); ++i) {
+    lines[i] += "+" + ending_cells[i];
   }
-  return stems;
+  return lines;
 }
+
+std::vector<std::string> Desk::Split() const { return SplitLines(ui.stems(), ui.endings()); }
 
 std::vector<std::string> Desk::MessageTexts() const {
   std::vector<std::string> texts;

@@ -33,6 +33,9 @@ Text U32(const std::string& utf8);
 // Splits a column text at its line breaks, dropping the empty first line.
 std::vector<std::string> Cells(TextView column);
 
+// The displayed lines of two columns, each "stem+ending".
+std::vector<std::string> SplitLines(TextView stems, TextView endings);
+
 std::vector<std::string> SplitAt(const std::string& text, char separator);
 
 // The whole content of a file, byte for byte; empty when it cannot be read.
