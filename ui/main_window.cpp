@@ -205,7 +205,18 @@ void MainWindow::ShowMessage(TextView text, TextView title) {
 
 void MainWindow::Command1_Click() {
   RunPendingLostFocus();
-  session_.RunRequest(*this);
+  // A request waits inside its message boxes, where queued events still
+  // arrive; one that comes in meanwhile runs after it, never inside it.
+  if (request_running_) {
+    request_again_ = true;
+    return;
+  }
+  request_running_ = true;
+  do {
+    request_again_ = false;
+    session_.RunRequest(*this);
+  } while (request_again_);
+  request_running_ = false;
 }
 
 void MainWindow::Command2_Click() { program_.Exit(); }

@@ -71,6 +71,8 @@ class MainWindow : public QMainWindow, public RequestUi {
   // The entry box lost the focus to a mouse press; its request runs once
   // the click is over.
   bool lost_focus_pending_ = false;
+  bool request_running_ = false;
+  bool request_again_ = false;  // asked for while one was running
 
   QLabel* label10_ = nullptr;  // tense title
   QLabel* label9_ = nullptr;   // person column

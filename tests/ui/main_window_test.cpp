@@ -193,6 +193,21 @@ class MainWindowTest : public ProgramTest {
     QCOMPARE(LabelText("Label10"), QStringLiteral("Futuro de indicativo"));
   }
 
+  // A request asked for while another waits in its message runs after it.
+  void requestsNeverRunInsideOneAnother() {
+    MainWindow& window = StartedMainWindow(*program_);
+    QTest::keyClicks(Entry(), QStringLiteral("nevar"));
+    int depth = 0;
+    int messages = 0;
+    Desktop().show_message = [&](QWidget*, const QString&, const QString&, MessageIcon) {
+      QCOMPARE(++depth, 1);
+      if (++messages == 1) window.Command1_Click();
+      --depth;
+    };
+    window.Command1_Click();
+    QCOMPARE(messages, 2);
+  }
+
   // With Ctrl, Alt or Meta a key is a command, never a remapped letter.
   void keysWithModifiersAreNotRemapped() {
     StartedMainWindow(*program_);
