@@ -91,7 +91,7 @@ TEST(ParadigmTable, StemsAlignRightByCharactersNotBytes) {
             "\n  Gerundio\n    tañendo\n");
 }
 
-TEST(ConjugateCommand, StemChangeAndIrregularVerbsKeepTheShapeOfEveryForm) {
+TEST(ConjugateCommand, JsonListsEveryFormInTheWindowsOrder) {
   const Output run = Conjugate({"pensar", "tener"}, {}, true);
   std::istringstream lines(run.out);
   std::string line;
@@ -109,13 +109,6 @@ TEST(ConjugateCommand, StemChangeAndIrregularVerbsKeepTheShapeOfEveryForm) {
     }
     EXPECT_THAT(rows, ElementsAre(6, 6, 6, 6, 6, 6, 6, 6, 2, 6, 1, 1, 1));
   }
-  // Forms that neither catalogue changes.
-  const Json& pensar = verbs[0]["forms"][0]["rows"][3];
-  EXPECT_EQ(pensar, (Json{{"person", "1 1"}, {"stem", "pens"}, {"ending", "amos"}}));
-  const Json& tener = verbs[1]["forms"][0]["rows"][4];
-  EXPECT_EQ(tener, (Json{{"person", "2 2"}, {"stem", "ten"}, {"ending", "éis"}}));
-  EXPECT_EQ(verbs[1]["forms"][11]["rows"][0]["stem"], "ten");
-  EXPECT_EQ(verbs[1]["forms"][11]["rows"][0]["ending"], "ido");
 }
 
 TEST(ConjugateCommand, IrregularStemsAlignAgainstTheirEndings) {

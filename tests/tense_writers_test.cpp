@@ -53,34 +53,6 @@ TEST(Writers, SerAndHaberReplaceWholeCells) {
               ElementsAre("QQ+e", "QQ+as", "QQ+a", "QQ+emos", "hab+éis", "h+an"));
 }
 
-TEST(Writers, IrHasItsOwnCells) {
-  const ConjugationState ir = Regular(U"ir");
-  EXPECT_THAT(Lines(WriteImperfectErIr, ir, U"ir"),
-              ElementsAre("i+ba", "i+bas", "i+ba", "í+bamos", "i+bais", "i+ban"));
-  EXPECT_THAT(Lines(WriteImperativeIr, ir, U"ir"),
-              ElementsAre("   -   + ", "v+e", "   -   + ", "   -   + ", "i+d", "   -   + "));
-  EXPECT_THAT(Lines(WriteInfinitive, ir, U"ir"), ElementsAre("i+r"));
-  EXPECT_THAT(Lines(WriteParticipleErIr, ir, U"ir"), ElementsAre("i+do"));
-}
-
-TEST(Writers, EstarAndDarAreRecognisedByTheEntryAsTyped) {
-  const ConjugationState dar = Regular(U"dar");
-  EXPECT_THAT(Lines(WritePresentAr, dar, U"dar"),
-              ElementsAre("d+o", "d+as", "d+a", "d+amos", "d+ais", "d+an"));
-  EXPECT_THAT(Lines(WritePresentSubjAr, dar, U"dar"),
-              ElementsAre("d+é", "d+es", "d+é", "d+emos", "d+eis", "d+en"));
-  EXPECT_THAT(Lines(WritePresentAr, dar, U" dar"),
-              ElementsAre("d+o", "d+as", "d+a", "d+amos", "d+áis", "d+an"));
-  EXPECT_THAT(Lines(WritePresentSubjAr, dar, U" dar"),
-              ElementsAre("d+e", "d+es", "d+e", "d+emos", "d+éis", "d+en"));
-
-  const ConjugationState estar = Regular(U"estar");
-  EXPECT_THAT(Lines(WritePresentAr, estar, U"estar"),
-              ElementsAre("est+o", "est+ás", "est+á", "est+amos", "est+áis", "est+án"));
-  EXPECT_THAT(Lines(WritePresentSubjAr, estar, U"estar"),
-              ElementsAre("est+é", "est+és", "est+é", "est+emos", "est+éis", "est+én"));
-}
-
 TEST(Writers, ImperativeFillersDifferByClass) {
   EXPECT_THAT(Lines(WriteImperativeAr, Regular(U"amar"), U"amar"),
               ElementsAre("   -   +      ", "am+a", "   -   +     ", "   -   +      ", "am+ad",
