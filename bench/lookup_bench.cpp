@@ -4,7 +4,7 @@
 
 #include "catalogues/irregular_catalogue.h"
 #include "catalogues/stem_change.h"
-#include "engine/regular_values.h"
+#include "core/regular_values.h"
 #include "lexicon/lexicon.h"
 
 namespace flexoria {

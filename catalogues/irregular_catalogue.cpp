@@ -4,7 +4,7 @@
 
 #include "catalogues/irregular_entries.h"
 #include "catalogues/irregular_entry_index.h"
-#include "engine/match_kind.h"
+#include "core/match_kind.h"
 
 namespace flexoria {
 namespace irregular {

@@ -2,7 +2,7 @@
 // stem-changing verbs, accented -iar/-uar verbs and irregular participles.
 #pragma once
 
-#include "engine/conjugation_state.h"
+#include "core/conjugation_state.h"
 
 namespace flexoria {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "engine/conjugation_state.h"
+#include "core/conjugation_state.h"
 
 namespace flexoria::irregular {
 

@@ -5,7 +5,7 @@
 #include <unordered_map>
 
 #include "catalogues/stem_change_tables.h"
-#include "engine/match_kind.h"
+#include "core/match_kind.h"
 
 namespace flexoria {
 namespace {

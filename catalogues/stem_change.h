@@ -2,7 +2,7 @@
 // (pensar: pienso) or takes a written accent (aislar: aíslo).
 #pragma once
 
-#include "engine/conjugation_state.h"
+#include "core/conjugation_state.h"
 
 namespace flexoria {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria {
 

@@ -3,9 +3,9 @@
 #include "catalogues/irregular_catalogue.h"
 #include "catalogues/stem_change.h"
 #include "engine/form_views.h"
-#include "engine/regular_values.h"
+#include "core/regular_values.h"
 #include "engine/restricted_use.h"
-#include "engine/spelling_adjustments.h"
+#include "core/spelling_adjustments.h"
 #include "lexicon/lexicon.h"
 
 namespace flexoria {

@@ -3,9 +3,9 @@
 // request that runs through them. Whoever runs requests owns one.
 #pragma once
 
-#include "engine/columns.h"
-#include "engine/conjugation_state.h"
-#include "engine/match_kind.h"
+#include "core/columns.h"
+#include "core/conjugation_state.h"
+#include "core/match_kind.h"
 #include "engine/request_ui.h"
 
 namespace flexoria {

@@ -2,8 +2,8 @@
 // the writer that the verb's class picks.
 #pragma once
 
-#include "engine/conjugation_state.h"
-#include "engine/tense_writers.h"
+#include "core/conjugation_state.h"
+#include "core/tense_writers.h"
 
 namespace flexoria {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria {
 

@@ -2,7 +2,7 @@
 // nothing: the forms are shown all the same.
 #pragma once
 
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria {
 

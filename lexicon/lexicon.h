@@ -1,7 +1,7 @@
 // The lexicon of known infinitives.
 #pragma once
 
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria {
 

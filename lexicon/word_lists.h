@@ -4,7 +4,7 @@
 #include <span>
 #include <string_view>
 
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria {
 

@@ -8,9 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-cat "$root"/lexicon/words/*.txt | awk '!seen[$0]++' |
-  awk '{ for (option = 1; option <= 13; ++option)
-           printf "{\"entry\":\"%s\",\"option\":%d}\n", $0, option }' >"$work/sweep.jsonl"
+"$root"/scripts/lexicon-sweep.sh >"$work/sweep.jsonl"
 requests=$(wc -l <"$work/sweep.jsonl")
 
 # Once to warm the page cache, then the measured run.

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/form_views.h"
-#include "engine/regular_values.h"
+#include "core/regular_values.h"
 #include "engine/restricted_use.h"
 #include "tests/test_support.h"
 

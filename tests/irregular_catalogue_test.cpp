@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "catalogues/irregular_entry.h"
-#include "engine/match_kind.h"
+#include "core/match_kind.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {

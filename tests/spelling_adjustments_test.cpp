@@ -1,12 +1,12 @@
 // The spelling and sound rules, applied to the regular values of a verb and
 // read back through the writers, as a verb outside both catalogues sees them.
-#include "engine/spelling_adjustments.h"
+#include "core/spelling_adjustments.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "engine/form_views.h"
-#include "engine/regular_values.h"
+#include "core/regular_values.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {

@@ -5,7 +5,7 @@
 
 #include "catalogues/stem_change.h"
 #include "catalogues/stem_change_tables.h"
-#include "engine/match_kind.h"
+#include "core/match_kind.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "engine/match_kind.h"
+#include "core/match_kind.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {

@@ -1,11 +1,11 @@
 // The writers' special words and the display contract, on hand-made states
 // so that they hold whatever the catalogues write.
-#include "engine/tense_writers.h"
+#include "core/tense_writers.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "engine/regular_values.h"
+#include "core/regular_values.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {

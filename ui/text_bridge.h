@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria::ui {
 

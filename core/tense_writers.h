@@ -2,8 +2,8 @@
 // one view for one conjugation class. They only read the state.
 #pragma once
 
-#include "engine/columns.h"
-#include "engine/conjugation_state.h"
+#include "core/columns.h"
+#include "core/conjugation_state.h"
 
 namespace flexoria {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria {
 

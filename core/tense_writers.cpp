@@ -1,4 +1,4 @@
-#include "engine/tense_writers.h"
+#include "core/tense_writers.h"
 
 namespace flexoria {
 namespace {

@@ -1,4 +1,4 @@
-#include "engine/regular_values.h"
+#include "core/regular_values.h"
 
 namespace flexoria {
 

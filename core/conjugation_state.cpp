@@ -1,4 +1,4 @@
-#include "engine/conjugation_state.h"
+#include "core/conjugation_state.h"
 
 namespace flexoria {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria {
 

@@ -3,7 +3,7 @@
 // leer/leyó, continuar/continúo, averiguar/averigüe, gruñir/gruñó ...
 #pragma once
 
-#include "engine/conjugation_state.h"
+#include "core/conjugation_state.h"
 
 namespace flexoria {
 

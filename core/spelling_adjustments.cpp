@@ -1,4 +1,4 @@
-#include "engine/spelling_adjustments.h"
+#include "core/spelling_adjustments.h"
 
 #include <initializer_list>
 

@@ -1,4 +1,4 @@
-#include "engine/text.h"
+#include "core/text.h"
 
 namespace flexoria {
 namespace {

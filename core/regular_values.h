@@ -1,7 +1,7 @@
 // The values of a regular verb, which every accepted request starts from.
 #pragma once
 
-#include "engine/conjugation_state.h"
+#include "core/conjugation_state.h"
 
 namespace flexoria {
 

@@ -1,4 +1,4 @@
-#include "engine/columns.h"
+#include "core/columns.h"
 
 namespace flexoria {
 
