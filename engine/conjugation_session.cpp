@@ -2,10 +2,10 @@
 
 #include "catalogues/irregular_catalogue.h"
 #include "catalogues/stem_change.h"
-#include "engine/form_views.h"
 #include "core/regular_values.h"
-#include "engine/restricted_use.h"
 #include "core/spelling_adjustments.h"
+#include "engine/form_views.h"
+#include "engine/restricted_use.h"
 #include "lexicon/lexicon.h"
 
 namespace flexoria {

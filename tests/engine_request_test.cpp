@@ -3,8 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "engine/form_views.h"
 #include "core/regular_values.h"
+#include "engine/form_views.h"
 #include "engine/restricted_use.h"
 #include "tests/test_support.h"
 

@@ -5,8 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "engine/form_views.h"
 #include "core/regular_values.h"
+#include "engine/form_views.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {
