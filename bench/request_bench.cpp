@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "cli/recording_ui.h"
 #include "engine/conjugation_session.h"
+#include "engine/recording_ui.h"
 
 namespace flexoria {
 namespace {

@@ -5,9 +5,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "cli/recording_ui.h"
 #include "engine/conjugation_session.h"
 #include "engine/form_views.h"
+#include "engine/recording_ui.h"
 #include "lexicon/word_lists.h"
 
 namespace flexoria {

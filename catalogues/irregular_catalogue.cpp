@@ -105,13 +105,11 @@ void ApplyEntry(const CatalogueEntry& entry, ConjugationState& state, TextView e
 
 }  // namespace irregular
 
-void ApplyIrregularCatalogue(ConjugationState& state, TextView entry_text, int& match_kind) {
+MatchKind ApplyIrregularCatalogue(ConjugationState& state, TextView entry_text) {
   const irregular::CatalogueEntry* entry = irregular::FirstMatchingEntry(state.Verb);
-  if (entry == nullptr) {
-    match_kind = kNoIrregularEntry;
-    return;
-  }
+  if (entry == nullptr) return kNoIrregularEntry;
   irregular::ApplyEntry(*entry, state, entry_text);
+  return kMatchCleared;
 }
 
 }  // namespace flexoria

@@ -3,11 +3,12 @@
 #pragma once
 
 #include "core/conjugation_state.h"
+#include "core/match_kind.h"
 
 namespace flexoria {
 
 // Applies the first entry whose test matches the trimmed verb; when none
-// does, sets `match_kind` to 1 so that the spelling rules run.
-void ApplyIrregularCatalogue(ConjugationState& state, TextView entry_text, int& match_kind);
+// does, answers so, and the spelling rules run.
+MatchKind ApplyIrregularCatalogue(ConjugationState& state, TextView entry_text);
 
 }  // namespace flexoria

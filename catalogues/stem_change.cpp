@@ -67,15 +67,15 @@ const Rewrite* FindRewrite(TextView verb) {
 
 }  // namespace
 
-void ApplyStemChange(ConjugationState& state, TextView entry_text, int& match_kind) {
+MatchKind ApplyStemChange(ConjugationState& state, TextView entry_text) {
   const Rewrite* rewrite = FindRewrite(state.Verb);
-  if (rewrite == nullptr) return;
+  if (rewrite == nullptr) return kMatchCleared;
   const TextView prefix = StemPrefix(entry_text, rewrite->cut);
   for (const SlotForm& target : kSlotForms) {
     const auto& fragment = rewrite->fragments[target.form];
     if (fragment) Assign(state.*target.slot, prefix, *fragment);
   }
-  match_kind = kStemChangeMatched;
+  return kStemChangeMatched;
 }
 
 }  // namespace flexoria

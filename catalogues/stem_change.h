@@ -3,11 +3,13 @@
 #pragma once
 
 #include "core/conjugation_state.h"
+#include "core/match_kind.h"
 
 namespace flexoria {
 
 // When the trimmed verb is listed, overwrites its stressed stems (built from
-// `entry_text` as typed) and sets `match_kind` to 2; otherwise changes nothing.
-void ApplyStemChange(ConjugationState& state, TextView entry_text, int& match_kind);
+// `entry_text` as typed) and answers that it handled the verb; otherwise
+// changes nothing.
+MatchKind ApplyStemChange(ConjugationState& state, TextView entry_text);
 
 }  // namespace flexoria

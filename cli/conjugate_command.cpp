@@ -8,21 +8,19 @@
 
 #include "cli/commands.h"
 #include "cli/exit_status.h"
-#include "cli/form_names.h"
 #include "cli/paradigm_json.h"
 #include "cli/paradigm_table.h"
-#include "engine/form_views.h"
+#include "engine/form_table.h"
 
 namespace flexoria {
 namespace {
 
 constexpr std::string_view kCannotConjugate = "no se puede conjugar.";
 
-std::vector<int> OptionsToShow(const std::optional<int>& option) {
-  if (option) return {*option};
-  std::vector<int> all;
-  all.reserve(kFormNames.size());
-  for (const FormName& form : kFormNames) all.push_back(form.option);
+std::vector<const FormSpec*> FormsToShow(const FormSpec* chosen) {
+  if (chosen != nullptr) return {chosen};
+  std::vector<const FormSpec*> all;
+  for (const FormSpec& form : AllForms()) all.push_back(&form);
   return all;
 }
 
@@ -59,10 +57,9 @@ bool ReportVerb(const Paradigm& paradigm, const ConjugateRequest& request, bool 
 std::string FormsHelp() {
   std::ostringstream help;
   help << "Formas (--option número o nombre):\n";
-  for (const FormName& form : kFormNames) {
+  for (const FormSpec& form : AllForms()) {
     help << "  " << (form.option < 10 ? " " : "") << form.option << "  " << form.name
-         << std::string(20 - form.name.size(), ' ') << EncodeUtf8(FormViewFor(form.option).title)
-         << '\n';
+         << std::string(20 - form.name.size(), ' ') << EncodeUtf8(form.title) << '\n';
   }
   return help.str();
 }
@@ -75,11 +72,11 @@ int RunConjugate(const ConjugateRequest& request, std::ostream& out, std::ostrea
     err << "flexoria-cli conjugate: un verbo no está en UTF-8 válido.\n";
     return kExitUsage;
   }
-  const std::vector<int> options = OptionsToShow(request.option);
+  const std::vector<const FormSpec*> forms = FormsToShow(request.form);
   int status = kExitOk;
   bool first = true;
   for (const Text& entry : *entries) {
-    const bool conjugated = ReportVerb(ConjugateEntry(entry, options), request, first, out, err);
+    const bool conjugated = ReportVerb(ConjugateEntry(entry, forms), request, first, out, err);
     if (!conjugated) status = kExitRefused;
     first = first && !conjugated;
   }
@@ -99,7 +96,7 @@ Command AddConjugateCommand(CLI::App& app) {
       ->required();
   const CLI::Validator form_check(
       [](std::string& text) -> std::string {
-        if (ParseFormOption(text)) return {};
+        if (FindForm(text) != nullptr) return {};
         return "«" + text + "» no es una forma: use un número del 1 al 13 o un nombre de la lista.";
       },
       "");
@@ -113,7 +110,7 @@ Command AddConjugateCommand(CLI::App& app) {
                  "\nLas terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"
                  "Los avisos van a la salida de error; un verbo rechazado termina con estado 1.");
   auto run = [options, form] {
-    if (!form->empty()) options->option = ParseFormOption(*form);
+    if (!form->empty()) options->form = FindForm(*form);
     options->colour = ShouldColour(isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"));
     return RunConjugate(*options, std::cout, std::cerr);
   };

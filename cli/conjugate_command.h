@@ -2,15 +2,16 @@
 #pragma once
 
 #include <iosfwd>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace flexoria {
 
+struct FormSpec;
+
 struct ConjugateRequest {
   std::vector<std::string> verbs;  // UTF-8, exactly as typed
-  std::optional<int> option;       // every form when empty
+  const FormSpec* form = nullptr;  // every form when null
   bool json = false;
   bool colour = false;
 };

@@ -1,6 +1,5 @@
 #include "cli/paradigm_json.h"
 
-#include "cli/form_names.h"
 #include "cli/paradigm_table.h"
 
 namespace flexoria {
@@ -12,16 +11,16 @@ Json MessageJson(const Message& message) {
   return {{"title", PlainLines(message.title)}, {"text", PlainLines(message.text)}};
 }
 
-Json FormJson(const FormTable& form) {
+Json FormJson(const ParadigmForm& form) {
   Json rows = Json::array();
-  for (const FormRow& row : form.rows) {
+  for (const ParadigmRow& row : form.rows) {
     rows.push_back({{"person", EncodeUtf8(row.person)},
                     {"stem", EncodeUtf8(row.stem)},
                     {"ending", EncodeUtf8(row.ending)}});
   }
-  return {{"option", form.option},
-          {"name", std::string(ShortFormName(form.option))},
-          {"title", EncodeUtf8(form.title)},
+  return {{"option", form.form->option},
+          {"name", std::string(form.form->name)},
+          {"title", EncodeUtf8(form.form->title)},
           {"rows", std::move(rows)}};
 }
 
@@ -31,7 +30,7 @@ Json ParadigmJson(const Paradigm& paradigm) {
   Json notices = Json::array();
   for (const Message& notice : paradigm.notices) notices.push_back(MessageJson(notice));
   Json forms = Json::array();
-  for (const FormTable& form : paradigm.forms) forms.push_back(FormJson(form));
+  for (const ParadigmForm& form : paradigm.forms) forms.push_back(FormJson(form));
   Json json;
   json["verb"] = EncodeUtf8(paradigm.entry);
   json["notices"] = std::move(notices);

@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/paradigm.h"
+#include "engine/paradigm.h"
 
 namespace flexoria {
 

@@ -19,9 +19,9 @@ struct ColumnWidths {
   std::size_t stem = 0;
 };
 
-ColumnWidths WidthsOf(const FormTable& form) {
+ColumnWidths WidthsOf(const ParadigmForm& form) {
   ColumnWidths widths;
-  for (const FormRow& row : form.rows) {
+  for (const ParadigmRow& row : form.rows) {
     widths.person = std::max(widths.person, row.person.size());
     widths.stem = std::max(widths.stem, row.stem.size());
   }
@@ -32,7 +32,7 @@ void Pad(std::ostream& out, std::size_t width, std::size_t used) {
   if (width > used) out << std::string(width - used, ' ');
 }
 
-void WriteRow(std::ostream& out, const FormRow& row, ColumnWidths widths, bool colour) {
+void WriteRow(std::ostream& out, const ParadigmRow& row, ColumnWidths widths, bool colour) {
   out << kRowIndent;
   if (widths.person > 0) {
     out << EncodeUtf8(row.person);
@@ -48,10 +48,10 @@ void WriteRow(std::ostream& out, const FormRow& row, ColumnWidths widths, bool c
   out << '\n';
 }
 
-void WriteForm(std::ostream& out, const FormTable& form, bool colour) {
-  out << kFormIndent << EncodeUtf8(form.title) << '\n';
+void WriteForm(std::ostream& out, const ParadigmForm& form, bool colour) {
+  out << kFormIndent << EncodeUtf8(form.form->title) << '\n';
   const ColumnWidths widths = WidthsOf(form);
-  for (const FormRow& row : form.rows) WriteRow(out, row, widths, colour);
+  for (const ParadigmRow& row : form.rows) WriteRow(out, row, widths, colour);
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ std::string PlainLines(TextView text) {
 void WriteParadigmTable(std::ostream& out, const Paradigm& paradigm, bool colour) {
   out << EncodeUtf8(paradigm.entry) << '\n';
   bool first = true;
-  for (const FormTable& form : paradigm.forms) {
+  for (const ParadigmForm& form : paradigm.forms) {
     if (!first) out << '\n';
     first = false;
     WriteForm(out, form, colour);

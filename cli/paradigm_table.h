@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "cli/paradigm.h"
+#include "engine/paradigm.h"
 
 namespace flexoria {
 

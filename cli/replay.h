@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "cli/recording_ui.h"
 #include "cli/replay_request.h"
 #include "engine/conjugation_session.h"
+#include "engine/recording_ui.h"
 
 namespace flexoria {
 

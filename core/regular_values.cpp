@@ -3,7 +3,7 @@
 namespace flexoria {
 
 void FillRegularValues(ConjugationState& s, TextView entry) {
-  s.LineBreak = U"\r\n";
+  s.LineBreak = kLineBreak;
   s.EntryLength = static_cast<int>(entry.size());
   s.Stem.assign(StemPrefix(entry, 2));
   s.InfEnding.assign(LastChars(entry, 2));

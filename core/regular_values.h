@@ -5,6 +5,9 @@
 
 namespace flexoria {
 
+// Every displayed line begins with it.
+inline constexpr TextView kLineBreak = U"\r\n";
+
 // Fills every slot but Verb and Found from `entry` (as typed); Verb must
 // already hold the trimmed entry, the future stem being the whole verb.
 void FillRegularValues(ConjugationState& state, TextView entry);

@@ -4,7 +4,7 @@
 #include "catalogues/stem_change.h"
 #include "core/regular_values.h"
 #include "core/spelling_adjustments.h"
-#include "engine/form_views.h"
+#include "engine/form_table.h"
 #include "engine/restricted_use.h"
 #include "lexicon/lexicon.h"
 
@@ -28,10 +28,12 @@ bool IsBareEnding(TextView verb) { return verb == U"ar" || verb == U"er" || verb
 
 }  // namespace
 
-void ConjugationSession::RunRequest(RequestUi& ui) {
+RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
   const TextView entry = ui.EntryText();
-  if (!AcceptEntry(ui, entry)) return;
-  if (state_.Verb != last_verb_) LookUpInLexicon(ui, entry);
+  RequestResult result;
+  result.outcome = AcceptEntry(ui, entry);
+  if (result.refused()) return result;
+  if (state_.Verb != last_verb_) result.unknown_word = !LookUpInLexicon(ui, entry);
   // The stems and endings follow from the entry alone, so when the same
   // entry asks for another form they are already in place.
   const bool prepared = entry == prepared_entry_;
@@ -40,6 +42,7 @@ void ConjugationSession::RunRequest(RequestUi& ui) {
     FillRegularValues(state_, entry);
     notice_ = RestrictedUseNotice(state_.Verb, state_.LineBreak);
   }
+  result.restricted_use_notice = notice_;
   if (!notice_.empty()) ui.ShowMessage(notice_, kRestrictedUseTitle);
   if (!prepared) {
     try {
@@ -47,48 +50,54 @@ void ConjugationSession::RunRequest(RequestUi& ui) {
     } catch (const CutFailed&) {
       // A stem that cannot be cut ends the request silently; what is on
       // screen stays as it was.
-      return;
+      result.outcome = RequestOutcome::kStoppedSilently;
+      return result;
     }
   }
   prepared_entry_.assign(entry);
-  ShowSelectedForm(ui, entry);
+  result.form = &ShowSelectedForm(ui, entry);
+  result.cells = &cells_;
   ui.SetEndingColour(kPureRed);
+  return result;
 }
 
-bool ConjugationSession::AcceptEntry(RequestUi& ui, TextView entry) {
+RequestOutcome ConjugationSession::AcceptEntry(RequestUi& ui, TextView entry) {
   state_.Verb.assign(TrimBlanks(entry));
   const TextView tail = LastChars(entry, 2);
   if (tail == U"se") {
     ui.ShowMessage(kReflexiveMessage, kRequestTitle);
-    return false;
+    return RequestOutcome::kRefusedReflexive;
   }
   if (!IsInfinitiveEnding(tail) || IsBareEnding(state_.Verb)) {
     ui.ShowMessage(kNotInfinitiveMessage, kRequestTitle);
-    return false;
+    return RequestOutcome::kRefusedNotInfinitive;
   }
-  return true;
+  return RequestOutcome::kShown;
 }
 
-void ConjugationSession::LookUpInLexicon(RequestUi& ui, TextView entry) {
+bool ConjugationSession::LookUpInLexicon(RequestUi& ui, TextView entry) {
   state_.Found = IsInLexicon(state_.Verb, entry) ? 1 : 0;
   if (state_.Found != 1) ui.ShowMessage(kUnknownWordMessage, kRequestTitle);
   last_verb_ = state_.Verb;
+  return state_.Found == 1;
 }
 
 void ConjugationSession::ApplyCatalogues(TextView entry) {
-  match_kind_ = kMatchCleared;
-  if (EndsWith(state_.Verb, U"ar")) ApplyStemChange(state_, entry, match_kind_);
-  if (match_kind_ != kStemChangeMatched) ApplyIrregularCatalogue(state_, entry, match_kind_);
-  if (match_kind_ == kNoIrregularEntry) ApplySpellingAdjustments(state_, entry);
-  match_kind_ = kMatchCleared;
+  MatchKind match = kMatchCleared;
+  if (EndsWith(state_.Verb, U"ar")) match = ApplyStemChange(state_, entry);
+  if (match != kStemChangeMatched) match = ApplyIrregularCatalogue(state_, entry);
+  if (match == kNoIrregularEntry) ApplySpellingAdjustments(state_, entry);
 }
 
-void ConjugationSession::ShowSelectedForm(RequestUi& ui, TextView entry) {
-  const FormView& view = FormViewFor(ui.SelectedOption());
-  ui.SetPersonColumn(PersonColumnText(view.persons));
-  ui.SetTenseTitle(view.title);
-  WriterFor(view, state_, entry)(state_, entry, columns_);
-  ui.SetResultColumns(columns_.stems, columns_.endings);
+const FormSpec& ConjugationSession::ShowSelectedForm(RequestUi& ui, TextView entry) {
+  const FormSpec& form = FormForOption(ui.SelectedOption());
+  const auto labels = PersonLabelsOf(form.persons);
+  JoinColumn(labels, labels.size(), state_.LineBreak, persons_);
+  ui.SetPersonColumn(persons_);
+  ui.SetTenseTitle(form.title);
+  WriterFor(form, state_, entry)(state_, entry, cells_);
+  ui.SetResultCells(cells_);
+  return form;
 }
 
 }  // namespace flexoria

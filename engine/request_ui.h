@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "core/form_cells.h"
 #include "core/text.h"
 
 namespace flexoria {
@@ -21,8 +22,9 @@ class RequestUi {
   virtual int SelectedOption() const = 0;
 
   virtual void SetTenseTitle(TextView title) = 0;
+  // The person column as displayed: each label after a line break.
   virtual void SetPersonColumn(TextView persons) = 0;
-  virtual void SetResultColumns(TextView stems, TextView endings) = 0;
+  virtual void SetResultCells(const FormCells& cells) = 0;
   virtual void SetEndingColour(std::uint32_t rgb) = 0;
 
   // A modal message box with one OK button and no icon; returns when closed.

@@ -8,10 +8,10 @@
 #include <sstream>
 
 #include "cli/conjugate_command.h"
-#include "cli/form_names.h"
 #include "cli/lexicon_command.h"
-#include "cli/paradigm.h"
 #include "cli/paradigm_table.h"
+#include "engine/form_table.h"
+#include "engine/paradigm.h"
 #include "lexicon/lexicon.h"
 #include "tests/test_support.h"
 
@@ -34,7 +34,8 @@ Output Conjugate(std::vector<std::string> verbs, std::optional<int> option = {},
                  bool colour = false) {
   std::ostringstream out;
   std::ostringstream err;
-  const int status = RunConjugate({std::move(verbs), option, json, colour}, out, err);
+  const FormSpec* form = option ? &FormForOption(*option) : nullptr;
+  const int status = RunConjugate({std::move(verbs), form, json, colour}, out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -45,14 +46,15 @@ std::size_t Count(const std::string& text, const std::string& part) {
 }
 
 TEST(FormNames, NumbersAndShortNamesPickOptions) {
-  EXPECT_EQ(ParseFormOption("1"), 1);
-  EXPECT_EQ(ParseFormOption("13"), 13);
-  EXPECT_EQ(ParseFormOption("presente"), 1);
-  EXPECT_EQ(ParseFormOption("subj-presente"), 5);
-  EXPECT_EQ(ParseFormOption("Subj-Imperfecto-2"), 13);
-  EXPECT_EQ(ParseFormOption("gerundio"), 12);
+  const auto option_of = [](const char* typed) { return FindForm(typed)->option; };
+  EXPECT_EQ(option_of("1"), 1);
+  EXPECT_EQ(option_of("13"), 13);
+  EXPECT_EQ(option_of("presente"), 1);
+  EXPECT_EQ(option_of("subj-presente"), 5);
+  EXPECT_EQ(option_of("Subj-Imperfecto-2"), 13);
+  EXPECT_EQ(option_of("gerundio"), 12);
   for (const char* bad : {"0", "14", "+1", " 1", "1x", "pres", "", "subj-imperfecto"}) {
-    EXPECT_EQ(ParseFormOption(bad), std::nullopt) << bad;
+    EXPECT_EQ(FindForm(bad), nullptr) << bad;
   }
 }
 
@@ -82,12 +84,12 @@ TEST(ParadigmTable, StemsAlignRightByCharactersNotBytes) {
   Paradigm paradigm;
   paradigm.entry = U"tañer";
   paradigm.forms.push_back(
-      {1, U"Título", {{U"1", U"tañ", U"o"}, {U"2", U"ta", U"es"}, {U"1 1", U"tañ", U"emos"}}});
-  paradigm.forms.push_back({12, U"Gerundio", {{U"", U"tañ", U"endo"}}});
+      {&FormForOption(1), {{U"1", U"tañ", U"o"}, {U"2", U"ta", U"es"}, {U"1 1", U"tañ", U"emos"}}});
+  paradigm.forms.push_back({&FormForOption(12), {{U"", U"tañ", U"endo"}}});
   std::ostringstream out;
   WriteParadigmTable(out, paradigm, false);
   EXPECT_EQ(out.str(),
-            "tañer\n  Título\n    1    taño\n    2     taes\n    1 1  tañemos\n"
+            "tañer\n  Presente de Indicativo\n    1    taño\n    2     taes\n    1 1  tañemos\n"
             "\n  Gerundio\n    tañendo\n");
 }
 
@@ -104,7 +106,7 @@ TEST(ConjugateCommand, JsonListsEveryFormInTheWindowsOrder) {
     ASSERT_EQ(forms.size(), 13u);
     std::vector<std::size_t> rows;
     for (std::size_t i = 0; i < forms.size(); ++i) {
-      EXPECT_EQ(forms[i]["name"], kFormNames[i].name);
+      EXPECT_EQ(forms[i]["name"], AllForms()[i].name);
       rows.push_back(forms[i]["rows"].size());
     }
     EXPECT_THAT(rows, ElementsAre(6, 6, 6, 6, 6, 6, 6, 6, 2, 6, 1, 1, 1));

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/regular_values.h"
-#include "engine/form_views.h"
+#include "engine/form_table.h"
 #include "engine/restricted_use.h"
 #include "tests/test_support.h"
 
@@ -252,7 +252,7 @@ TEST(Dispatch, ClassAndSpecialWordsChooseTheWriter) {
     ConjugationState state;
     state.Verb = c.entry.substr(c.entry.find_first_not_of(U' '));
     state.InfEnding = c.entry.substr(c.entry.size() - 2);
-    EXPECT_EQ(WriterFor(FormViewFor(c.option), state, c.entry), c.writer);
+    EXPECT_EQ(WriterFor(FormForOption(c.option), state, c.entry), c.writer);
   }
 }
 

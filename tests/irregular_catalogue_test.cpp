@@ -164,9 +164,8 @@ TEST(IrregularCatalogue, TheEarlierEntryAnswers) {
 
     ConjugationState state;
     state.Verb = U32(overlap.verb);
-    int match_kind = kMatchCleared;
-    ApplyIrregularCatalogue(state, state.Verb, match_kind);
-    EXPECT_EQ(match_kind, overlap.entry == 0 ? kNoIrregularEntry : kMatchCleared);
+    EXPECT_EQ(ApplyIrregularCatalogue(state, state.Verb),
+              overlap.entry == 0 ? kNoIrregularEntry : kMatchCleared);
   }
 }
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/regular_values.h"
-#include "engine/form_views.h"
+#include "engine/form_table.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {
@@ -21,9 +21,9 @@ std::vector<std::string> Spelled(const std::string& entry, int option) {
   state.Verb = typed.substr(first == Text::npos ? typed.size() : first);
   FillRegularValues(state, typed);
   ApplySpellingAdjustments(state, typed);
-  Columns columns;
-  WriterFor(FormViewFor(option), state, typed)(state, typed, columns);
-  return ListedLines(SplitLines(columns.stems, columns.endings), option);
+  FormCells cells;
+  WriterFor(FormForOption(option), state, typed)(state, typed, cells);
+  return ListedLines(SplitCells(cells), option);
 }
 
 // Respelled consonants (buscar, conocer, coger, distinguir), the -ducir

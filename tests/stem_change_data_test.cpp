@@ -112,10 +112,8 @@ TEST(StemChangeData, LookupAgreesWithEveryClass) {
     ConjugationState s;
     s.Verb = verb;
     for (const NamedSlot& named : kStemSlots) s.*named.slot = U"regular";
-    int match_kind = kMatchCleared;
-    ApplyStemChange(s, verb, match_kind);
+    EXPECT_EQ(ApplyStemChange(s, verb), kStemChangeMatched) << Utf8(verb);
     const Text prefix(verb.substr(0, verb.size() - cut));
-    EXPECT_EQ(match_kind, kStemChangeMatched) << Utf8(verb);
     EXPECT_EQ(Utf8(s.PresStem236), Utf8(prefix + Text(stressed))) << Utf8(verb);
     EXPECT_EQ(Utf8(s.SubjStem13), Utf8(prefix + Text(before_e))) << Utf8(verb);
     EXPECT_EQ(Utf8(s.PretStem1), Utf8(unstressed.empty() ? U"regular" : prefix + Text(unstressed)))

@@ -49,9 +49,7 @@ TEST(StemChange, UnlistedVerbChangesNothing) {
     ConjugationState s;
     s.Verb = U32(verb);
     s.PresStem1 = U"regular";
-    int match_kind = kMatchCleared;
-    ApplyStemChange(s, s.Verb, match_kind);
-    EXPECT_EQ(match_kind, kMatchCleared) << verb;
+    EXPECT_EQ(ApplyStemChange(s, s.Verb), kMatchCleared) << verb;
     EXPECT_EQ(s.PresStem1, U"regular") << verb;
   }
 }

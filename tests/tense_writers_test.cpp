@@ -21,21 +21,22 @@ ConjugationState Regular(const std::u32string& verb) {
 }
 
 std::vector<std::string> Lines(TenseWriter writer, const ConjugationState& state, TextView entry) {
-  Columns columns;
-  writer(state, entry, columns);
-  return SplitLines(columns.stems, columns.endings);
+  FormCells cells;
+  writer(state, entry, cells);
+  return SplitCells(cells);
 }
 
 TEST(Writers, ColumnsStartWithALineBreakAndEndWithout) {
-  Columns columns;
-  WriteGerundErIr(Regular(U"comer"), U"comer", columns);
-  EXPECT_EQ(columns.stems, U"\r\ncom");
-  EXPECT_EQ(columns.endings, U"\r\niendo");
+  FormCells cells;
+  WriteFuture(Regular(U"amar"), U"amar", cells);
   // A writer replaces what was there.
-  WriteFuture(Regular(U"amar"), U"amar", columns);
-  EXPECT_EQ(Cells(columns.stems).size(), 6u);
-  EXPECT_EQ(columns.stems.substr(0, 2), U"\r\n");
-  EXPECT_NE(columns.stems.back(), U'\n');
+  WriteGerundErIr(Regular(U"comer"), U"comer", cells);
+  Text column = U"old";
+  JoinColumn(cells.endings, cells.count, kLineBreak, column);
+  EXPECT_EQ(column, U"\r\niendo");
+  WriteFuture(Regular(U"amar"), U"amar", cells);
+  JoinColumn(cells.stems, cells.count, kLineBreak, column);
+  EXPECT_EQ(column, U"\r\namar\r\namar\r\namar\r\namar\r\namar\r\namar");
 }
 
 TEST(Writers, SerAndHaberReplaceWholeCells) {
@@ -68,9 +69,9 @@ TEST(Writers, SubjunctiveLinkOpensEveryEnding) {
   EXPECT_EQ(ra[3], "com+iéramos");
   // The three past and future subjunctive views share their stems.
   auto stems = [&](TenseWriter writer) {
-    Columns columns;
-    writer(state, U"comer", columns);
-    return columns.stems;
+    FormCells cells;
+    writer(state, U"comer", cells);
+    return cells.stems;
   };
   EXPECT_EQ(stems(WriteImperfSubj1ErIr), stems(WriteImperfSubj2ErIr));
   EXPECT_EQ(stems(WriteImperfSubj1ErIr), stems(WriteFutureSubjErIr));

@@ -7,7 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "cli/form_names.h"
+#include "engine/form_table.h"
 
 namespace flexoria::testing {
 
@@ -17,20 +17,6 @@ Text U32(const std::string& utf8) {
   auto text = DecodeUtf8(utf8);
   if (!text) throw std::invalid_argument("test text is not UTF-8");
   return *text;
-}
-
-std::vector<std::string> Cells(TextView column) {
-  std::vector<std::string> cells;
-  constexpr TextView kBreak = U"\r\n";
-  if (column.substr(0, 2) != kBreak) return cells;
-  column.remove_prefix(2);
-  while (true) {
-    const auto next = column.find(kBreak);
-    cells.push_back(Utf8(column.substr(0, next)));
-    if (next == TextView::npos) break;
-    column.remove_prefix(next + 2);
-  }
-  return cells;
 }
 
 std::vector<std::string> SplitAt(const std::string& text, char separator) {
@@ -52,10 +38,10 @@ std::vector<FormRow> ReadFormRows(const std::string& file_name) {
   for (std::string row; std::getline(data, row);) {
     if (row.empty() || row[0] == '#') continue;
     const auto fields = SplitAt(row, '\t');
-    const auto option = fields.size() == 4 ? ParseFormOption(fields[2]) : std::nullopt;
-    EXPECT_TRUE(option.has_value()) << file_name << ": " << row;
-    if (!option) continue;
-    rows.push_back({fields[0], fields[1], *option, SplitAt(fields[3], '|')});
+    const FormSpec* form = fields.size() == 4 ? FindForm(fields[2]) : nullptr;
+    EXPECT_TRUE(form != nullptr) << file_name << ": " << row;
+    if (form == nullptr) continue;
+    rows.push_back({fields[0], fields[1], form->option, SplitAt(fields[3], '|')});
   }
   return rows;
 }
@@ -67,8 +53,15 @@ std::vector<std::string> ListedLines(std::vector<std::string> lines, int option)
 
 Desk& Desk::Conjugate(const std::string& entry, int option) {
   ui.PrepareRequest(U32(entry), option);
-  session.RunRequest(ui);
+  result = session.RunRequest(ui);
+  if (result.shown()) shown = *result.cells;
   return *this;
+}
+
+std::vector<std::string> CellTexts(const std::array<Text, 6>& cells, std::size_t count) {
+  std::vector<std::string> texts;
+  for (std::size_t line = 0; line < count; ++line) texts.push_back(Utf8(cells[line]));
+  return texts;
 }
 
 std::vector<std::string> Desk::Forms() const {
@@ -78,17 +71,15 @@ std::vector<std::string> Desk::Forms() const {
   return stems;
 }
 
-std::vector<std::string> SplitLines(TextView stems, TextView endings) {
-  std::vector<std::string> lines = Cells(stems);
-  const std::vector<std::string> ending_cells = Cells(endings);
-  EXPECT_EQ(lines.size(), ending_cells.size());
-  for (std::size_t i = 0; i < lines.size() && i < ending_cells.size(); ++i) {
-    lines[i] += "+" + ending_cells[i];
+std::vector<std::string> SplitCells(const FormCells& cells) {
+  std::vector<std::string> lines;
+  for (std::size_t line = 0; line < cells.count; ++line) {
+    lines.push_back(Utf8(cells.stems[line]) + "+" + Utf8(cells.endings[line]));
   }
   return lines;
 }
 
-std::vector<std::string> Desk::Split() const { return SplitLines(ui.stems(), ui.endings()); }
+std::vector<std::string> Desk::Split() const { return SplitCells(shown); }
 
 std::vector<std::string> Desk::MessageTexts() const {
   std::vector<std::string> texts;

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/recording_ui.h"
 #include "engine/conjugation_session.h"
+#include "engine/recording_ui.h"
 
 namespace flexoria::testing {
 
@@ -30,11 +30,10 @@ enum Option : int {
 std::string Utf8(TextView text);
 Text U32(const std::string& utf8);
 
-// Splits a column text at its line breaks, dropping the empty first line.
-std::vector<std::string> Cells(TextView column);
+// The displayed lines of a form, each "stem+ending".
+std::vector<std::string> SplitCells(const FormCells& cells);
 
-// The displayed lines of two columns, each "stem+ending".
-std::vector<std::string> SplitLines(TextView stems, TextView endings);
+std::vector<std::string> CellTexts(const std::array<Text, 6>& cells, std::size_t count);
 
 std::vector<std::string> SplitAt(const std::string& text, char separator);
 
@@ -66,8 +65,11 @@ struct Desk {
   // Runs a request for `entry` (UTF-8, as typed) with `option` selected.
   Desk& Conjugate(const std::string& entry, int option = kPresente);
 
-  std::vector<std::string> Stems() const { return Cells(ui.stems()); }
-  std::vector<std::string> Endings() const { return Cells(ui.endings()); }
+  RequestResult result;
+  FormCells shown;  // the cells on display, which a refused request leaves
+
+  std::vector<std::string> Stems() const { return CellTexts(shown.stems, shown.count); }
+  std::vector<std::string> Endings() const { return CellTexts(shown.endings, shown.count); }
   // Each displayed line, stem and ending joined: "habl" + "o" -> "hablo".
   std::vector<std::string> Forms() const;
   // Each displayed line as "stem+ending": "habl+o".

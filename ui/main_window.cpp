@@ -101,7 +101,7 @@ void MainWindow::BuildResultDisplay(LineCanvas* client) {
   label9_ = AddLabel(client, "Label9", TwipRect(360, 600, 615, 2295), font(), Qt::AlignHCenter);
   label1_ = AddLabel(client, "Label1", QRect(), TimesFont(12), Qt::AlignRight);
   label4_ = AddLabel(client, "Label4", QRect(), TimesFont(12), Qt::AlignLeft);
-  SetResultColumns({}, {});
+  SetResultCells({});
   for (const QLine& line : kResultBox) client->AddLine({line, kLineBlue, kBoxLineWidth});
 }
 
@@ -186,13 +186,13 @@ void MainWindow::SetPersonColumn(TextView persons) {
   label9_->setText(ForDisplay(ToQString(persons)));
 }
 
-void MainWindow::SetResultColumns(TextView stems, TextView endings) {
+void MainWindow::SetResultCells(const FormCells& cells) {
   // Both columns size themselves to their text; the stems keep their right
   // edge and the endings their left edge, so each stem meets its ending.
-  label1_->setText(ForDisplay(ToQString(stems)));
+  label1_->setText(DisplayedColumn(cells.stems, cells.count));
   label1_->adjustSize();
   label1_->move(Px(kStemColumnRight) - label1_->width(), Px(kColumnsTop));
-  label4_->setText(ForDisplay(ToQString(endings)));
+  label4_->setText(DisplayedColumn(cells.endings, cells.count));
   label4_->adjustSize();
   label4_->move(Px(kEndingColumnLeft), Px(kColumnsTop));
 }

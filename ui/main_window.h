@@ -32,7 +32,7 @@ class MainWindow : public QMainWindow, public RequestUi {
   int SelectedOption() const override;
   void SetTenseTitle(TextView title) override;
   void SetPersonColumn(TextView persons) override;
-  void SetResultColumns(TextView stems, TextView endings) override;
+  void SetResultCells(const FormCells& cells) override;
   void SetEndingColour(std::uint32_t rgb) override;
   void ShowMessage(TextView text, TextView title) override;
 

@@ -13,4 +13,13 @@ QString ForDisplay(const QString& text) {
   return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+QString DisplayedColumn(const std::array<Text, 6>& cells, std::size_t count) {
+  QString column;
+  for (std::size_t line = 0; line < count; ++line) {
+    column += QLatin1Char('\n');
+    column += ToQString(cells[line]);
+  }
+  return column;
+}
+
 }  // namespace flexoria::ui

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 #include "core/text.h"
 
@@ -13,5 +14,9 @@ Text ToText(const QString& text);
 // Qt widgets break lines at a line feed alone; a carriage return before it
 // would be drawn as a stray glyph.
 QString ForDisplay(const QString& text);
+
+// A column of cells as a label shows it: each cell on a line of its own,
+// after an empty first line.
+QString DisplayedColumn(const std::array<Text, 6>& cells, std::size_t count);
 
 }  // namespace flexoria::ui

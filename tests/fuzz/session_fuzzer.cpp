@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "cli/recording_ui.h"
 #include "engine/conjugation_session.h"
+#include "engine/recording_ui.h"
 
 namespace {
 

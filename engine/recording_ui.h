@@ -23,7 +23,7 @@ class RecordingUi : public RequestUi {
   int SelectedOption() const override { return option_; }
   void SetTenseTitle(TextView title) override { title_.assign(title); }
   void SetPersonColumn(TextView persons) override { persons_.assign(persons); }
-  void SetResultColumns(TextView stems, TextView endings) override;
+  void SetResultCells(const FormCells& cells) override;
   void SetEndingColour(std::uint32_t rgb) override { ending_colour_ = rgb; }
   void ShowMessage(TextView text, TextView title) override;
 

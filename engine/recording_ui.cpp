@@ -1,4 +1,6 @@
-#include "cli/recording_ui.h"
+#include "engine/recording_ui.h"
+
+#include "core/regular_values.h"
 
 namespace flexoria {
 
@@ -8,9 +10,9 @@ void RecordingUi::PrepareRequest(TextView entry, int option) {
   messages_.clear();
 }
 
-void RecordingUi::SetResultColumns(TextView stems, TextView endings) {
-  stems_.assign(stems);
-  endings_.assign(endings);
+void RecordingUi::SetResultCells(const FormCells& cells) {
+  JoinColumn(cells.stems, cells.count, kLineBreak, stems_);
+  JoinColumn(cells.endings, cells.count, kLineBreak, endings_);
 }
 
 void RecordingUi::ShowMessage(TextView text, TextView title) {

@@ -1,0 +1,44 @@
+// The cells of one displayed form: per line a stem and an ending, six lines
+// for a tense, one for the forms without persons. Writers fill them; the
+// front ends lay them out.
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "core/text.h"
+
+namespace flexoria {
+
+using SixCells = std::array<TextView, 6>;
+
+struct FormCells {
+  std::size_t count = 0;
+  std::array<Text, 6> stems;
+  std::array<Text, 6> endings;
+
+  // Six lines; `ending_link` goes in front of every ending (the subjunctive
+  // link). The texts keep their capacity from one form to the next.
+  void SetSix(const SixCells& stem_cells, const SixCells& ending_cells, TextView ending_link = {});
+  void SetOne(TextView stem, TextView ending);
+};
+
+// Writes the first `count` cells as a displayed column, each preceded by
+// `line_break`. A column is rebuilt on every request, so this costs no more
+// than copying its characters.
+template <typename Cells>
+void JoinColumn(const Cells& cells, std::size_t count, TextView line_break, Text& column) {
+  std::size_t length = count * line_break.size();
+  for (std::size_t line = 0; line < count; ++line) length += TextView(cells[line]).size();
+  column.resize(length);
+  char32_t* out = column.data();
+  const auto put = [&out](TextView text) {
+    for (const char32_t c : text) *out++ = c;
+  };
+  for (std::size_t line = 0; line < count; ++line) {
+    put(line_break);
+    put(cells[line]);
+  }
+}
+
+}  // namespace flexoria

@@ -1,0 +1,111 @@
+#include "engine/form_table.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace flexoria {
+namespace {
+
+using enum PersonLabels;
+using enum ArException;
+
+constexpr std::array<FormSpec, kOptionCount> kForms{{
+    {1, "presente", U"Presente de Indicativo", kSixPersons, WritePresentAr, WritePresentEr,
+     WritePresentIr, kVerbIr},
+    {2, "perfecto", U"Perfecto simple de Indicativo", kSixPersons, WritePreteriteAr,
+     WritePreteriteErIr, WritePreteriteErIr, kStrongAndar},
+    {3, "imperfecto", U"Imperfecto de indicativo", kSixPersons, WriteImperfectAr,
+     WriteImperfectErIr, WriteImperfectErIr, kNoException},
+    {4, "futuro", U"Futuro de indicativo", kSixPersons, WriteFuture, WriteFuture, WriteFuture,
+     kNoException},
+    {5, "subj-presente", U"Presente de subjuntivo", kSixPersons, WritePresentSubjAr,
+     WritePresentSubjErIr, WritePresentSubjErIr, kNoException},
+    {6, "subj-imperfecto-1", U"Imperfecto I. de subjuntivo", kSixPersons, WriteImperfSubj1Ar,
+     WriteImperfSubj1ErIr, WriteImperfSubj1ErIr, kStrongAndar},
+    {13, "subj-imperfecto-2", U"Imperfecto II. de subjuntivo", kSixPersons, WriteImperfSubj2Ar,
+     WriteImperfSubj2ErIr, WriteImperfSubj2ErIr, kStrongAndar},
+    {7, "subj-futuro", U"Futuro de subjuntivo", kSixPersons, WriteFutureSubjAr, WriteFutureSubjErIr,
+     WriteFutureSubjErIr, kStrongAndar},
+    {8, "imperativo", U"Imperativo", kImperative, WriteImperativeAr, WriteImperativeEr,
+     WriteImperativeIr, kNoException},
+    {9, "condicional", U"Condicional", kSixPersons, WriteConditional, WriteConditional,
+     WriteConditional, kNoException},
+    {10, "infinitivo", U"Infinitivo", kNoPersons, WriteInfinitive, WriteInfinitive, WriteInfinitive,
+     kNoException},
+    {11, "participio", U"Participio", kNoPersons, WriteParticipleAr, WriteParticipleErIr,
+     WriteParticipleErIr, kNoException},
+    {12, "gerundio", U"Gerundio", kNoPersons, WriteGerundAr, WriteGerundErIr, WriteGerundErIr,
+     kNoException},
+}};
+
+// Where each option's row stands in the table.
+constexpr std::array<std::size_t, kOptionCount + 1> kRowOfOption = [] {
+  std::array<std::size_t, kOptionCount + 1> rows{};
+  for (std::size_t row = 0; row < kForms.size(); ++row) {
+    rows[static_cast<std::size_t>(kForms[row].option)] = row;
+  }
+  return rows;
+}();
+
+constexpr std::array<TextView, 6> kSixPersonLabels{U"1", U"2", U"3", U"1 1", U"2 2", U"3 3"};
+constexpr std::array<TextView, 6> kImperativeLabels{U"", U"2", U"", U"", U"2 2", U""};
+
+// Compared with the entry as typed, so " dar" is an ordinary -ar verb.
+bool IsStrongAndar(TextView entry_text) {
+  return entry_text == U"andar" || entry_text == U"desandar" || entry_text == U"estar" ||
+         entry_text == U"dar";
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view typed, std::string_view name) {
+  return std::ranges::equal(typed, name, [](char a, char b) { return AsciiLower(a) == b; });
+}
+
+int OptionNumber(std::string_view text) {
+  int number = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+  if (error != std::errc() || end != text.data() + text.size()) return 0;
+  return number >= 1 && number <= kOptionCount ? number : 0;
+}
+
+}  // namespace
+
+std::span<const FormSpec> AllForms() { return kForms; }
+
+const FormSpec& FormForOption(int option) {
+  if (option < 1 || option > kOptionCount) option = 1;
+  return kForms[kRowOfOption[static_cast<std::size_t>(option)]];
+}
+
+const FormSpec* FindForm(std::string_view name_or_number) {
+  if (const int option = OptionNumber(name_or_number)) return &FormForOption(option);
+  for (const FormSpec& form : kForms) {
+    if (SameName(name_or_number, form.name)) return &form;
+  }
+  return nullptr;
+}
+
+std::span<const TextView> PersonLabelsOf(PersonLabels labels) {
+  switch (labels) {
+    case kSixPersons:
+      return kSixPersonLabels;
+    case kImperative:
+      return kImperativeLabels;
+    case kNoPersons:
+      break;
+  }
+  return {};
+}
+
+TenseWriter WriterFor(const FormSpec& form, const ConjugationState& state, TextView entry_text) {
+  const TextView ending = state.InfEnding;
+  if (ending == U"ar") {
+    const bool elsewhere = form.exception == kStrongAndar && IsStrongAndar(entry_text);
+    return elsewhere ? form.er : form.ar;
+  }
+  if (form.exception == kVerbIr && state.Verb == U"ir") return form.ar;
+  return ending == U"er" ? form.er : form.ir;
+}
+
+}  // namespace flexoria

@@ -1,0 +1,57 @@
+// The forms Flexoria shows, one row each: its number among the window's
+// options, the short name the command line knows it by, its title, the
+// persons it has and the writer that the verb's class picks. The engine,
+// the command line, the window and the tests all read this one table.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string_view>
+
+#include "core/conjugation_state.h"
+#include "core/tense_writers.h"
+
+namespace flexoria {
+
+inline constexpr int kOptionCount = 13;
+
+enum class PersonLabels { kSixPersons, kImperative, kNoPersons };
+
+// Which verbs of the -ar class a form sends to another writer.
+enum class ArException {
+  kNoException,
+  kVerbIr,       // "ir" takes the -ar writer (Presente)
+  kStrongAndar,  // andar, desandar, estar, dar take the -er/-ir writer
+};
+
+struct FormSpec {
+  int option;  // Option3D1 to Option3D13
+  std::string_view name;
+  TextView title;
+  PersonLabels persons;
+  TenseWriter ar;
+  TenseWriter er;
+  TenseWriter ir;
+  ArException exception;
+};
+
+// Every form, in the order the window groups them and the command line
+// lists them.
+std::span<const FormSpec> AllForms();
+
+// The form of option 1 to 13; an option out of range gets Presente.
+const FormSpec& FormForOption(int option);
+
+// The form with this short name (any letter case), or with this option
+// number written in digits; nothing for anything else.
+const FormSpec* FindForm(std::string_view name_or_number);
+
+// The person label of each displayed line ("1", "2", ... "3 3"); an empty
+// label marks a line that holds no form (the imperative's dashes). No
+// labels at all for the forms without persons.
+std::span<const TextView> PersonLabelsOf(PersonLabels labels);
+
+// The writer for the verb in `state` (class from InfEnding; "ír" as "ir").
+TenseWriter WriterFor(const FormSpec& form, const ConjugationState& state, TextView entry_text);
+
+}  // namespace flexoria
