@@ -11,12 +11,6 @@
 namespace flexoria::testing {
 namespace {
 
-// Infinitives per class, counted by hand so that a dropped or extra verb shows.
-const std::vector<int> kSingleFormCounts = {
-    1, 7, 3, 6,  2, 1, 2,  5,  2, 9, 1, 3, 42, 2, 1, 8, 20, 6, 5, 5, 1, 3, 2, 1,  // e
-    6, 6, 3, 25, 4, 2, 15, 11, 4, 2, 3, 5, 9,  3, 1, 2, 10, 3, 3, 3,              // o
-    3, 3, 6, 5,  2, 2, 2,  1,  2, 1, 3, 2, 1,  4, 3};                             // i, u
-const std::vector<int> kThreeFormCounts = {13, 1, 5, 4, 9, 3, 2, 6, 4, 1, 1, 1, 1};
 constexpr int kAgorarClass = 44;
 
 std::vector<Text> Infinitives(TextView list) {
@@ -52,24 +46,6 @@ Text RespelledBeforeE(Text stem) {
   return U"<not g, z or c>";
 }
 
-template <typename Table>
-void ExpectCounts(const Table& table, const std::vector<int>& counts, int total) {
-  ASSERT_EQ(table.size(), counts.size());
-  int seen = 0;
-  for (std::size_t i = 0; i < table.size(); ++i) {
-    EXPECT_EQ(table[i].number, static_cast<int>(i) + 1);
-    EXPECT_EQ(static_cast<int>(Infinitives(table[i].infinitives).size()), counts[i])
-        << "class " << table[i].number;
-    seen += counts[i];
-  }
-  EXPECT_EQ(seen, total);
-}
-
-TEST(StemChangeData, ClassAndInfinitiveCounts) {
-  ExpectCounts(kSingleFormClasses, kSingleFormCounts, 298);
-  ExpectCounts(kThreeFormClasses, kThreeFormCounts, 51);
-}
-
 TEST(StemChangeData, EveryInfinitiveIsListedOnceAndKeepsAPrefix) {
   std::set<Text> seen;
   auto check = [&](const auto& c) {
@@ -81,7 +57,6 @@ TEST(StemChangeData, EveryInfinitiveIsListedOnceAndKeepsAPrefix) {
   };
   for (const auto& c : kSingleFormClasses) check(c);
   for (const auto& c : kThreeFormClasses) check(c);
-  EXPECT_EQ(seen.size(), 349u);
 }
 
 TEST(StemChangeData, SingleFormFragmentsFollowTheVowelRule) {

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static flexoria::ConjugationSession session;
   static flexoria::RecordingUi ui;
   if (size == 0) return 0;
-  const int option = static_cast<int>(data[0] % 16);  // 13..15 are out of range
+  const int option = static_cast<int>(data[0] % 16);  // 0, 14 and 15 are out of range
   ui.PrepareRequest(EntryFrom(data + 1, size - 1), option);
   session.RunRequest(ui);
   const auto& stems = ui.stems();
