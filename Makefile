@@ -8,7 +8,7 @@ FUZZ_BUILD_DIR ?= build-fuzz
 FUZZ_SECONDS   ?= 60
 CMAKE_FLAGS    ?=
 
-.PHONY: all deps build run test bench fuzz install package clean
+.PHONY: all deps build run test lint bench fuzz install package clean
 
 all: build
 
@@ -28,6 +28,13 @@ test: deps
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEXORIA_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(TEST_BUILD_DIR)
 	cd $(TEST_BUILD_DIR) && ctest --output-on-failure --timeout 600
+
+# clang-format and clang-tidy over the project's sources; the test build's
+# compile commands tell clang-tidy how each file is built.
+lint: deps
+	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEXORIA_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(TEST_BUILD_DIR) --target flexoria_lexicon
+	scripts/lint.sh $(TEST_BUILD_DIR)
 
 bench: deps
 	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLEXORIA_BUILD_TESTS=OFF -DFLEXORIA_BUILD_BENCH=ON $(CMAKE_FLAGS)

@@ -6,5 +6,6 @@ namespace flexoria {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;  // a word refused or not found, or a bad replay line
 inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFailure = 3;  // an unexpected failure, such as memory running out
 
 }  // namespace flexoria

@@ -6,13 +6,17 @@
 #include "cli/commands.h"
 #include "cli/exit_status.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
   CLI::App app{"Flexoria: conjugador de verbos españoles, en la línea de órdenes.", "flexoria-cli"};
   // Set before the commands are added, which copy the help flag.
   app.set_help_flag("-h,--help", "Muestra esta ayuda y termina.");
   app.set_version_flag("--version", std::string(FLEXORIA_VERSION), "Muestra la versión y termina.");
   app.require_subcommand(1);
-  app.footer("Estado de salida: 0 bien, 1 palabra rechazada o no encontrada, 2 uso incorrecto.");
+  app.footer(
+      "Estado de salida: 0 bien, 1 palabra rechazada o no encontrada, 2 uso incorrecto, 3 fallo "
+      "inesperado.");
 
   const std::array commands{flexoria::AddConjugateCommand(app), flexoria::AddLexiconCommand(app),
                             flexoria::AddReplayCommand(app)};
@@ -33,4 +37,19 @@ int main(int argc, char** argv) {
     if (command.parser->parsed()) return command.run();
   }
   return flexoria::kExitUsage;
+}
+
+}  // namespace
+
+// Whatever escapes a command (memory exhausted, a broken output stream) is
+// reported, not left to terminate the process with an abort.
+int main(int argc, char** argv) {
+  try {
+    return Run(argc, argv);
+  } catch (const std::exception& e) {
+    std::cerr << "flexoria-cli: " << e.what() << '\n';
+  } catch (...) {
+    std::cerr << "flexoria-cli: error inesperado\n";
+  }
+  return flexoria::kExitFailure;
 }

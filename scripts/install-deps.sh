@@ -10,7 +10,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   fonts-liberation
   xvfb xauth xdotool x11-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
   desktop-file-utils appstream dpkg-dev file time librsvg2-bin
 )
 
