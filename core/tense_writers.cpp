@@ -1,5 +1,7 @@
 #include "core/tense_writers.h"
 
+#include "core/stressed_endings.h"
+
 namespace flexoria {
 namespace {
 
@@ -33,7 +35,7 @@ void WriteImperative(const ConjugationState& s, Columns& out, TextView tu_stem, 
 
 void WritePresentAr(const ConjugationState& s, TextView entry_text, Columns& out) {
   SixCells endings{s.PresEnding1, U"as", U"a", U"amos", s.PresEnding5Ar, U"an"};
-  if (entry_text == U"estar") {
+  if (IsOneOf(entry_text, kStressedArEndingWords)) {
     endings = {s.PresEnding1, U"ás", U"á", U"amos", s.PresEnding5Ar, U"án"};
   } else if (entry_text == U"dar") {
     endings = {s.PresEnding1, U"as", U"a", U"amos", U"ais", U"an"};
@@ -49,6 +51,9 @@ void WritePresentEr(const ConjugationState& s, TextView, Columns& out) {
     WriteSixLines(out, s.LineBreak,
                   {s.PresStem1, s.PresStem1, s.PresStem1, s.PresStem1, s.Stem, U"h"},
                   {U"e", U"as", U"a", U"emos", U"éis", U"an"});
+  } else if (IsOneOf(s.Verb, kVerCompounds)) {
+    WriteSixLines(out, s.LineBreak, PresentStems(s),
+                  {s.PresEnding1, U"és", U"é", U"emos", s.PresEnding5Er, U"én"});
   } else {
     WriteSixLines(out, s.LineBreak, PresentStems(s),
                   {s.PresEnding1, U"es", U"e", U"emos", s.PresEnding5Er, U"en"});
@@ -101,7 +106,7 @@ void WriteConditional(const ConjugationState& s, TextView, Columns& out) {
 
 void WritePresentSubjAr(const ConjugationState& s, TextView entry_text, Columns& out) {
   SixCells endings{U"e", U"es", U"e", U"emos", U"éis", U"en"};
-  if (entry_text == U"estar") {
+  if (IsOneOf(entry_text, kStressedArEndingWords)) {
     endings = {U"é", U"és", U"é", U"emos", U"éis", U"én"};
   } else if (entry_text == U"dar") {
     endings = {U"é", U"es", U"é", U"emos", U"eis", U"en"};

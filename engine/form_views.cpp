@@ -38,7 +38,7 @@ constexpr std::array<FormView, kOptionCount> kFormViews{{
 // Compared with the entry as typed, so " dar" is an ordinary -ar verb.
 bool IsStrongAndar(TextView entry_text) {
   return entry_text == U"andar" || entry_text == U"desandar" || entry_text == U"estar" ||
-         entry_text == U"dar";
+         entry_text == U"dar" || entry_text == U"desdar";
 }
 
 }  // namespace
