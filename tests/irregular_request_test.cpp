@@ -17,11 +17,9 @@ TEST(IrregularRequest, TenerFromEntryToColumns) {
   EXPECT_TRUE(desk.ui.endings_red());
 }
 
-// Strong and suppletive verbs, stem changes, written accents, participles,
-// and the regular verbs that merely share a tail with an irregular family.
-TEST(IrregularRequest, FormsShownForEachVerb) {
-  const auto rows = ReadFormRows("irregular_forms.tsv");
-  EXPECT_EQ(rows.size(), 164u);
+void ExpectFormsShown(const std::string& file_name, std::size_t row_count) {
+  const auto rows = ReadFormRows(file_name);
+  EXPECT_EQ(rows.size(), row_count);
   Desk desk;
   for (const FormRow& row : rows) {
     SCOPED_TRACE(row.group + ": \"" + row.entry + "\", option " + std::to_string(row.option));
@@ -29,6 +27,14 @@ TEST(IrregularRequest, FormsShownForEachVerb) {
     EXPECT_EQ(ListedLines(desk.Split(), row.option), row.lines);
   }
 }
+
+// Strong and suppletive verbs, stem changes, written accents, participles,
+// and the regular verbs that merely share a tail with an irregular family.
+TEST(IrregularRequest, FormsShownForEachVerb) { ExpectFormsShown("irregular_forms.tsv", 164u); }
+
+// Accents, stem changes and diaeresis that the first catalogues missed, with
+// the plain verbs that keep their forms.
+TEST(IrregularRequest, SoundSpanishForms) { ExpectFormsShown("sound_spanish_forms.tsv", 225u); }
 
 }  // namespace
 }  // namespace flexoria::testing
