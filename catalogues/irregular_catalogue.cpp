@@ -27,20 +27,17 @@ bool HasTail(TextView verb, TextView tail) {
 
 bool Matches(const VerbTest& test, TextView verb) {
   if (!HasTail(verb, test.tail)) return false;
-  const auto is_listed = [verb](std::span<const TextView> words) {
-    return std::find(words.begin(), words.end(), verb) != words.end();
-  };
   switch (test.kind) {
     case TestKind::kWord:
       return verb.size() == test.tail.size();
     case TestKind::kOneOfWords:
-      return is_listed(test.words);
+      return IsOneOf(verb, test.words);
     case TestKind::kTail:
       return true;
     case TestKind::kTailExcept:
-      return !is_listed(test.words);
+      return !IsOneOf(verb, test.words);
     case TestKind::kWordList:
-      return is_listed(test.words) ||
+      return IsOneOf(verb, test.words) ||
              std::any_of(test.tails.begin(), test.tails.end(),
                          [verb](TextView tail) { return HasTail(verb, tail); });
   }

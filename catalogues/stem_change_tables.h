@@ -40,7 +40,7 @@ constexpr void ForEachInfinitive(TextView infinitives, Visit&& visit) {
   }
 }
 
-inline constexpr std::array<SingleFormClass, 59> kSingleFormClasses{{
+inline constexpr std::array<SingleFormClass, 62> kSingleFormClasses{{
     // Stressed e becomes ie.
     {1, 5, U"iebl", U"aneblar"},
     {2, 5, U"iebr", U"alebrar aliquebrar patiquebrar perniquebrar quebrar requebrar resquebrar"},
@@ -53,7 +53,7 @@ inline constexpr std::array<SingleFormClass, 59> kSingleFormClasses{{
     {9, 6, U"iempl", U"destemplar templar"},
     {10, 5, U"iend",
      U"arrendar coarrendar desarrendar encomendar enmendar merendar recomendar remendar "
-     U"subarrendar"},
+     U"subarrendar hacendar"},
     {11, 6, U"iendr", U"deslendrar"},
     {12, 5, U"iens", U"incensar pensar repensar"},
     {13, 5, U"ient",
@@ -61,7 +61,8 @@ inline constexpr std::array<SingleFormClass, 59> kSingleFormClasses{{
      U"calentar cimentar decentar dentar desalentar desasentar desatentar descalentar "
      U"descimentar desdentar destentar desventar emparentar encentar endentar ensangrentar "
      U"ensarmentar escarmentar herventar mentar reaventar recalentar recentar regimentar "
-     U"retentar reventar rusentar salpimentar sarmentar sentar sobrecalentar tentar ventar"},
+     U"retentar reventar rusentar salpimentar sarmentar sentar sobrecalentar tentar ventar "
+     U"sementar"},
     {14, 5, U"ierb", U"desherbar herbar"},
     {15, 5, U"ierd", U"jamerdar"},
     {16, 5, U"iern",
@@ -84,11 +85,11 @@ inline constexpr std::array<SingleFormClass, 59> kSingleFormClasses{{
     {28, 4, U"uel",
      U"abuñolar amolar anzolar asolar azolar circunvolar colar consolar desconsolar desmajolar "
      U"desolar dolar empajolar escolar recolar remolar revolar sobresolar sobrevolar socolar "
-     U"solar subsolar trascolar trasvolar volar"},
-    {29, 5, U"ueld", U"asoldar desoldar regoldar soldar"},
+     U"solar subsolar trascolar trasvolar volar dedolar"},
+    {29, 5, U"ueld", U"asoldar desoldar soldar"},
     {30, 5, U"uelt", U"resoltar soltar"},
     {31, 5, U"uell",
-     U"acollar afollar apercollar apescollar degollar desacollar descollar desollar follar "
+     U"acollar afollar apercollar apescollar desacollar descollar desollar follar "
      U"hollar percollar rehollar remollar resollar socollar"},
     {32, 4, U"uen",
      U"asonar atronar consonar disonar grandisonar resonar retronar sonar tonar tronar unisonar"},
@@ -98,7 +99,7 @@ inline constexpr std::array<SingleFormClass, 59> kSingleFormClasses{{
     {36, 4, U"uer", U"aforar ajorar atorar desaforar encorar"},
     {37, 5, U"uerd",
      U"acordar concordar desconcordar descordar desencordar discordar encordar recordar "
-     U"trascordar"},
+     U"trascordar desacordar"},
     {38, 5, U"uern", U"acornar descornar mancornar"},
     {39, 5, U"uert", U"entortar"},
     {40, 4, U"ues", U"desengrosar engrosar"},
@@ -119,16 +120,22 @@ inline constexpr std::array<SingleFormClass, 59> kSingleFormClasses{{
     {53, 5, U"úll", U"aullar maullar"},
     {54, 4, U"úp", U"aupar"},
     {55, 4, U"úm", U"ahumar desahumar sahumar"},
-    {56, 4, U"úl", U"embaular maular"},
+    {56, 4, U"úl", U"embaular maular desembaular"},
     {57, 4, U"ún", U"aunar"},
     {58, 4, U"ús", U"ahusar parahusar parausar rehusar"},
     {59, 5, U"úst", U"barahustar baraustar desbarahustar"},
+    // As agorar, the g before the changing o keeps its sound: degüello, regüeldo.
+    {60, 6, U"güell", U"degollar"},
+    {61, 6, U"güeld", U"regoldar"},
+    // The u of un- after re- and entre- is stressed in hiatus: reúnto.
+    {62, 5, U"únt", U"reuntar entreuntar"},
 }};
 
 inline constexpr std::array<ThreeFormClass, 13> kThreeFormClasses{{
     {1, 4, U"ieg", U"iegu", U"egu",
      U"abnegar regar cegar denegar derrenegar desasosegar desnegar desplegar estregar fregar "
-     U"negar plegar refregar"},
+     U"negar plegar refregar segar renegar replegar resegar restregar sorregar trasegar "
+     U"desosegar"},
     {2, 5, U"ieng", U"iengu", U"engu", U"derrengar"},
     {3, 5, U"ienz", U"ienc", U"enc", U"comenzar enlenzar jimenzar recomenzar simenzar"},
     {4, 4, U"iez", U"iec", U"ec", U"despezar empezar trompezar tropezar"},
@@ -141,7 +148,7 @@ inline constexpr std::array<ThreeFormClass, 13> kThreeFormClasses{{
     {10, 5, U"ueng", U"uengu", U"ongu", U"alongar"},
     {11, 4, U"ueg", U"uegu", U"ogu", U"rogar"},
     {12, 5, U"ínc", U"ínqu", U"inqu", U"ahincar"},
-    {13, 4, U"íg", U"ígu", U"igu", U"cabrahigar"},
+    {13, 4, U"íg", U"ígu", U"igu", U"cabrahigar encabrahigar"},
 }};
 
 }  // namespace flexoria

@@ -24,6 +24,11 @@ const Slots kDucirPreterite = {&ConjugationState::PretStem1, &ConjugationState::
                                &ConjugationState::PretStem3, &ConjugationState::PretStem6,
                                &ConjugationState::PastSubjStem};
 
+// The -cuar verbs keep the u of their stem unstressed (evacuo, adecue), and
+// write no diaeresis, which only belongs after g; these stress it as actuar
+// does (licúo, anticúa).
+constexpr TextView kCuarWithStressedU[] = {U"licuar", U"promiscuar", U"anticuar"};
+
 // Writes prefix + fragment into every slot, reusing each slot's capacity.
 void SetStems(ConjugationState& s, Slots slots, TextView prefix, TextView fragment) {
   for (TextSlot slot : slots) Assign(s.*slot, prefix, fragment);
@@ -115,10 +120,8 @@ TextView AdjustFinalU(ConjugationState& s, const EntryCuts& cuts) {
   if (s.InfEnding == U"ar") {
     if (two == U"gu") {
       SetStems(s, kSubjunctiveAndPreterite1, cuts.Drop(4), U"gü");
-    } else if (two != U"cu" || s.Verb == U"licuar" || s.Verb == U"promiscuar") {
+    } else if (two != U"cu" || IsOneOf(s.Verb, kCuarWithStressedU)) {
       SetStems(s, kStressedAr, cuts.Drop(3), U"ú");
-    } else {
-      SetStems(s, kStressedAr, cuts.Drop(3), U"ü");
     }
     return stem;
   }

@@ -1,5 +1,7 @@
 #include "core/tense_writers.h"
 
+#include "core/stressed_endings.h"
+
 namespace flexoria {
 namespace {
 
@@ -32,7 +34,7 @@ void WriteImperative(FormCells& out, TextView tu_stem, TextView tu_ending, TextV
 
 void WritePresentAr(const ConjugationState& s, TextView entry_text, FormCells& out) {
   SixCells endings{s.PresEnding1, U"as", U"a", U"amos", s.PresEnding5Ar, U"an"};
-  if (entry_text == U"estar") {
+  if (IsOneOf(entry_text, kStressedArEndingWords)) {
     endings = {s.PresEnding1, U"ás", U"á", U"amos", s.PresEnding5Ar, U"án"};
   } else if (entry_text == U"dar") {
     endings = {s.PresEnding1, U"as", U"a", U"amos", U"ais", U"an"};
@@ -47,6 +49,8 @@ void WritePresentEr(const ConjugationState& s, TextView, FormCells& out) {
   } else if (s.Verb == U"haber") {
     out.SetSix({s.PresStem1, s.PresStem1, s.PresStem1, s.PresStem1, s.Stem, U"h"},
                {U"e", U"as", U"a", U"emos", U"éis", U"an"});
+  } else if (IsOneOf(s.Verb, kVerCompounds)) {
+    out.SetSix(PresentStems(s), {s.PresEnding1, U"és", U"é", U"emos", s.PresEnding5Er, U"én"});
   } else {
     out.SetSix(PresentStems(s), {s.PresEnding1, U"es", U"e", U"emos", s.PresEnding5Er, U"en"});
   }
@@ -91,7 +95,7 @@ void WriteConditional(const ConjugationState& s, TextView, FormCells& out) {
 
 void WritePresentSubjAr(const ConjugationState& s, TextView entry_text, FormCells& out) {
   SixCells endings{U"e", U"es", U"e", U"emos", U"éis", U"en"};
-  if (entry_text == U"estar") {
+  if (IsOneOf(entry_text, kStressedArEndingWords)) {
     endings = {U"é", U"és", U"é", U"emos", U"éis", U"én"};
   } else if (entry_text == U"dar") {
     endings = {U"é", U"es", U"é", U"emos", U"eis", U"en"};

@@ -1,5 +1,7 @@
 #include "core/text.h"
 
+#include <algorithm>
+
 namespace flexoria {
 namespace {
 
@@ -86,6 +88,10 @@ std::string EncodeUtf8(TextView text) {
 
 bool EndsWith(TextView text, TextView tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+bool IsOneOf(TextView word, std::span<const TextView> words) {
+  return std::find(words.begin(), words.end(), word) != words.end();
 }
 
 TextView LastChars(TextView text, std::size_t count) {

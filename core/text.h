@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ char* WriteUtf8(char32_t c, char* at);
 std::string EncodeUtf8(TextView text);
 
 bool EndsWith(TextView text, TextView tail);
+
+// Whether `word` is one of `words`, compared whole.
+bool IsOneOf(TextView word, std::span<const TextView> words);
 
 // The last `count` characters of `text`, or all of it when it is shorter.
 TextView LastChars(TextView text, std::size_t count);

@@ -53,7 +53,7 @@ constexpr std::array<TextView, 6> kImperativeLabels{U"", U"2", U"", U"", U"2 2",
 // Compared with the entry as typed, so " dar" is an ordinary -ar verb.
 bool IsStrongAndar(TextView entry_text) {
   return entry_text == U"andar" || entry_text == U"desandar" || entry_text == U"estar" ||
-         entry_text == U"dar";
+         entry_text == U"dar" || entry_text == U"desdar";
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }

@@ -21,7 +21,7 @@ enum class PersonLabels { kSixPersons, kImperative, kNoPersons };
 enum class ArException {
   kNoException,
   kVerbIr,       // "ir" takes the -ar writer (Presente)
-  kStrongAndar,  // andar, desandar, estar, dar take the -er/-ir writer
+  kStrongAndar,  // andar, desandar, estar, dar, desdar take the -er/-ir writer
 };
 
 struct FormSpec {

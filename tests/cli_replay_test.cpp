@@ -1,6 +1,4 @@
 // The replay protocol: line format, bad input, and the exit status of a run.
-#include "cli/replay.h"
-
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -10,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "cli/replay.h"
 #include "tests/test_support.h"
 
 namespace flexoria {

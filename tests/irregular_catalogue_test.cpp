@@ -52,6 +52,7 @@ constexpr Overlap kOverlaps[] = {
     {"mover", 41},      {"servir", 28},     {"hervir", 58},      {"erguir", 29},
     {"seguir", 57},     {"convertir", 60},  {"preferir", 59},    {"sentir", 21},
     {"ir", 39},         {"ser", 61},        {"vaciar", 78},      {"averiguar", 0},
+    {"pudrir", 48},     {"repudrir", 84},   {"dar", 12},
 };
 
 TEST(IrregularCatalogue, TheEarlierEntryAnswers) {
