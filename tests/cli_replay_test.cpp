@@ -52,8 +52,7 @@ TEST(Replay, BadLinesAreAnsweredAndLoseNothing) {
       R"({"entry": "amar", "option": 99999999999999999999})",
       R"({"entry": "\ud800", "option": 1})",
       R"({"entry": "\udc00ar", "option": 1})",
-      "{\"entry\": \"am\xff"
-      "ar\", \"option\": 1}",
+      std::string("{\"entry\": \"am\xff") + "ar\", \"option\": 1}",
       std::string("{\"entry\": \"am\0ar\", \"option\": 1}", 28),
   };
   Replay replay(false);

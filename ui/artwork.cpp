@@ -11,7 +11,6 @@
 namespace flexoria::ui {
 namespace {
 
-constexpr QRgb kInkBlue = qRgb(20, 70, 160);
 constexpr QRgb kCoverRed = qRgb(150, 30, 30);
 constexpr QRgb kPaper = qRgb(255, 250, 235);
 constexpr QRgb kPaperShade = qRgb(230, 220, 195);
