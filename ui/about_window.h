@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 class QLabel;
 class QPushButton;
@@ -18,35 +19,32 @@ class AboutWindow : public QWidget {
  public:
   explicit AboutWindow(Program& program);
 
-  // Keeps the window open until the user closes it.
-  void DisableTimer1();
+  // Keeps the window open until the user closes it: it is no splash.
+  void StayUntilClosed();
   // Which animation frame, 1 to 3, the picture shows.
   int ShownFrame() const;
-
-  // Event handlers, named after their control and event.
-  void Timer1_Timer();
-  void Timer2_Timer();
-  void Command1_Click();
-  void Image2_Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
+ private slots:
+  void EndSplash();
+  void ShowNextFrame();
+  void ShowInformation();
+
  private:
   void BuildPanel();
   void BuildPictures();
-  void Form_Load();
-  void Form_Unload();
+  void ShowCentredOnTop();
+  void StopOnClosing();
 
   Program& program_;
-  QWidget* panel3d1_ = nullptr;
-  QLabel* image1_ = nullptr;
-  QLabel* image3_ = nullptr;
-  QLabel* image4_ = nullptr;
-  QLabel* image5_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QTimer* timer1_ = nullptr;
-  QTimer* timer2_ = nullptr;
+  QWidget* panel_ = nullptr;
+  QLabel* animation_ = nullptr;
+  std::array<QLabel*, 3> frames_{};
+  QPushButton* ok_button_ = nullptr;
+  QTimer* splash_timer_ = nullptr;
+  QTimer* animation_timer_ = nullptr;
   bool informing_ = false;            // the information message is open
   bool close_when_informed_ = false;  // the splash ended meanwhile
 };

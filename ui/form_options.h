@@ -12,7 +12,7 @@ struct FormOptions {
   QFrame* frame = nullptr;
   // Each option's id in the group is its number, 1 to 13.
   QButtonGroup* group = nullptr;
-  // In keyboard order, which lists Option3D13 after Option3D6.
+  // In keyboard order, the order of the table of forms.
   std::vector<QRadioButton*> in_tab_order;
 };
 

@@ -9,6 +9,7 @@
 #include "ui/fonts.h"
 #include "ui/howto_texts.h"
 #include "ui/keep_on_top.h"
+#include "ui/object_names.h"
 #include "ui/text_bridge.h"
 #include "ui/twips.h"
 
@@ -22,9 +23,10 @@ struct Heading {
 };
 
 const Heading kHeadings[] = {
-    {"Label1", u"El programa:", TwipRect(120, 120, 2415, 375)},
-    {"Label2", u"Cómo usarlo:", TwipRect(120, 2040, 2055, 375)},
-    {"Label3", u"Las letras acentuadas y signos especiales:", TwipRect(120, 3840, 3015, 855)},
+    {names::kProgramHeading, u"El programa:", TwipRect(120, 120, 2415, 375)},
+    {names::kUsageHeading, u"Cómo usarlo:", TwipRect(120, 2040, 2055, 375)},
+    {names::kAccentsHeading, u"Las letras acentuadas y signos especiales:",
+     TwipRect(120, 3840, 3015, 855)},
 };
 
 const QRect kHelpBoxes[] = {
@@ -35,7 +37,7 @@ const QRect kHelpBoxes[] = {
 
 QPlainTextEdit* AddHelpBox(QWidget* parent, int index) {
   auto* box = new QPlainTextEdit(parent);
-  box->setObjectName(QStringLiteral("Text1"));
+  box->setObjectName(QLatin1String(names::kHelpBox));
   box->setProperty("index", index);
   box->setGeometry(kHelpBoxes[index]);
   box->setFont(TimesFont(12));
@@ -53,7 +55,7 @@ QPlainTextEdit* AddHelpBox(QWidget* parent, int index) {
 }  // namespace
 
 HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setObjectName(QStringLiteral("Como"));
+  setObjectName(QLatin1String(names::kHowToWindow));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("C ó mo    u s a r   F l e x o r i a "));
   setWindowIcon(ProgramIcon());
@@ -69,25 +71,23 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
   }
-  for (int index = 0; index < 3; ++index) text1_.at(index) = AddHelpBox(this, index);
-  auto* command1 = new QPushButton(QStringLiteral("&Aceptar"), this);
-  command1->setObjectName(QStringLiteral("Command1"));
-  command1->setGeometry(TwipRect(840, 5520, 1215, 495));
-  command1->setFont(SansSerifFont(9.75));
-  connect(command1, &QPushButton::clicked, this, &HowToWindow::Command1_Click);
-  setTabOrder(text1_[0], command1);
-  setTabOrder(command1, text1_[1]);
-  setTabOrder(text1_[1], text1_[2]);
-  Form_Load();
+  for (int index = 0; index < 3; ++index) help_boxes_.at(index) = AddHelpBox(this, index);
+  auto* ok_button = new QPushButton(QStringLiteral("&Aceptar"), this);
+  ok_button->setObjectName(QLatin1String(names::kHowToOkButton));
+  ok_button->setGeometry(TwipRect(840, 5520, 1215, 495));
+  ok_button->setFont(SansSerifFont(9.75));
+  connect(ok_button, &QPushButton::clicked, this, &HowToWindow::close);
+  setTabOrder(help_boxes_[0], ok_button);
+  setTabOrder(ok_button, help_boxes_[1]);
+  setTabOrder(help_boxes_[1], help_boxes_[2]);
+  FillHelpTexts();
 }
 
-void HowToWindow::Form_Load() {
+void HowToWindow::FillHelpTexts() {
   SetKeepOnTop(this, true);
-  text1_[0]->setPlainText(ForDisplay(ProgramText()));
-  text1_[1]->setPlainText(ForDisplay(UsageText()));
-  text1_[2]->setPlainText(ForDisplay(AccentsText()));
+  help_boxes_[0]->setPlainText(ForDisplay(ProgramText()));
+  help_boxes_[1]->setPlainText(ForDisplay(UsageText()));
+  help_boxes_[2]->setPlainText(ForDisplay(AccentsText()));
 }
-
-void HowToWindow::Command1_Click() { close(); }
 
 }  // namespace flexoria::ui

@@ -14,15 +14,15 @@ class HowToWindow : public QWidget {
  public:
   explicit HowToWindow(QWidget* parent = nullptr);
 
-  // The help boxes, the control array Text1 with indexes 0 to 2.
-  QPlainTextEdit* Text1(int index) const { return text1_.at(static_cast<std::size_t>(index)); }
-
-  void Command1_Click();
+  // The help boxes: 0 about the program, 1 on its use, 2 on the accents.
+  QPlainTextEdit* HelpBox(int index) const {
+    return help_boxes_.at(static_cast<std::size_t>(index));
+  }
 
  private:
-  void Form_Load();
+  void FillHelpTexts();
 
-  std::array<QPlainTextEdit*, 3> text1_{};
+  std::array<QPlainTextEdit*, 3> help_boxes_{};
 };
 
 }  // namespace flexoria::ui

@@ -19,6 +19,7 @@
 #include "ui/keep_on_top.h"
 #include "ui/key_remap.h"
 #include "ui/line_canvas.h"
+#include "ui/object_names.h"
 #include "ui/program.h"
 #include "ui/text_bridge.h"
 #include "ui/twips.h"
@@ -68,7 +69,7 @@ bool IsEnterKey(const QKeyEvent& key) {
 }  // namespace
 
 MainWindow::MainWindow(Program& program) : program_(program) {
-  setObjectName(QStringLiteral("Form1"));
+  setObjectName(QLatin1String(names::kMainWindow));
   setWindowTitle(QStringLiteral("F  L  E  X  O  R  I  A"));
   setWindowIcon(ProgramIcon());
   setFont(TimesFont(12));
@@ -84,7 +85,7 @@ MainWindow::MainWindow(Program& program) : program_(program) {
   SetKeyboardOrder();
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   connect(qApp, &QApplication::focusChanged, this, &MainWindow::OnFocusChanged);
-  Form_Load();
+  StartAsDesigned();
 }
 
 MainWindow::~MainWindow() {
@@ -94,46 +95,47 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::BuildResultDisplay(LineCanvas* client) {
-  label10_ =
-      AddLabel(client, "Label10", TwipRect(120, 120, 4095, 375), TimesFont(12), Qt::AlignHCenter);
-  FillBackground(label10_, kLightGrey);
-  SetTextColour(label10_, kBlack);
-  label9_ = AddLabel(client, "Label9", TwipRect(360, 600, 615, 2295), font(), Qt::AlignHCenter);
-  label1_ = AddLabel(client, "Label1", QRect(), TimesFont(12), Qt::AlignRight);
-  label4_ = AddLabel(client, "Label4", QRect(), TimesFont(12), Qt::AlignLeft);
+  tense_title_ = AddLabel(client, names::kTenseTitle, TwipRect(120, 120, 4095, 375), TimesFont(12),
+                          Qt::AlignHCenter);
+  FillBackground(tense_title_, kLightGrey);
+  SetTextColour(tense_title_, kBlack);
+  person_column_ = AddLabel(client, names::kPersonColumn, TwipRect(360, 600, 615, 2295), font(),
+                            Qt::AlignHCenter);
+  stem_column_ = AddLabel(client, names::kStemColumn, QRect(), TimesFont(12), Qt::AlignRight);
+  ending_column_ = AddLabel(client, names::kEndingColumn, QRect(), TimesFont(12), Qt::AlignLeft);
   SetResultCells({});
   for (const QLine& line : kResultBox) client->AddLine({line, kLineBlue, kBoxLineWidth});
 }
 
 void MainWindow::BuildEntry(QWidget* client) {
-  text1_ = new QLineEdit(client);
-  text1_->setObjectName(QStringLiteral("Text1"));
-  text1_->setGeometry(TwipRect(720, 3000, 2775, 420));
-  text1_->setFont(TimesFont(12));
-  text1_->setAlignment(Qt::AlignCenter);
-  text1_->hide();
-  label8_ = AddLabel(client, "Label8", TwipRect(720, 3480, 2775, 255), SansSerifFont(9.75),
-                     Qt::AlignHCenter);
-  label8_->setText(QStringLiteral("Borre el pronombre \"se\"."));
-  label8_->hide();
+  entry_ = new QLineEdit(client);
+  entry_->setObjectName(QLatin1String(names::kEntry));
+  entry_->setGeometry(TwipRect(720, 3000, 2775, 420));
+  entry_->setFont(TimesFont(12));
+  entry_->setAlignment(Qt::AlignCenter);
+  entry_->hide();
+  se_hint_ = AddLabel(client, names::kSeHint, TwipRect(720, 3480, 2775, 255), SansSerifFont(9.75),
+                      Qt::AlignHCenter);
+  se_hint_->setText(QStringLiteral("Borre el pronombre \"se\"."));
+  se_hint_->hide();
 }
 
 void MainWindow::BuildButtons(QWidget* client) {
-  command1_ =
-      AddButton(client, "Command1", QStringLiteral("Con&jugar"), TwipRect(3960, 3120, 1095, 495));
-  command1_->hide();
-  command3_ =
-      AddButton(client, "Command3", QStringLiteral("Comen&zar"), TwipRect(5040, 3120, 1335, 495));
-  command2_ =
-      AddButton(client, "Command2", QStringLiteral("Sa&lir"), TwipRect(7920, 3120, 1095, 495));
+  conjugate_button_ = AddButton(client, names::kConjugateButton, QStringLiteral("Con&jugar"),
+                                TwipRect(3960, 3120, 1095, 495));
+  conjugate_button_->hide();
+  start_button_ = AddButton(client, names::kStartButton, QStringLiteral("Comen&zar"),
+                            TwipRect(5040, 3120, 1335, 495));
+  exit_button_ = AddButton(client, names::kExitButton, QStringLiteral("Sa&lir"),
+                           TwipRect(7920, 3120, 1095, 495));
   // A click on "Salir" must not take the focus from the entry box: that
   // would run a request, and perhaps show a message, before the exit.
-  command2_->setFocusPolicy(Qt::TabFocus);
-  connect(command1_, &QPushButton::clicked, this, &MainWindow::Command1_Click);
-  connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
-  connect(command3_, &QPushButton::clicked, this, &MainWindow::Command3_Click);
+  exit_button_->setFocusPolicy(Qt::TabFocus);
+  connect(conjugate_button_, &QPushButton::clicked, this, &MainWindow::RunRequest);
+  connect(exit_button_, &QPushButton::clicked, this, [this] { program_.Exit(); });
+  connect(start_button_, &QPushButton::clicked, this, &MainWindow::RevealEntry);
   for (QRadioButton* option : options_.in_tab_order) {
-    connect(option, &QRadioButton::clicked, this, &MainWindow::Option3D_Click);
+    connect(option, &QRadioButton::clicked, this, &MainWindow::QueueEnterForPickedOption);
   }
 }
 
@@ -144,66 +146,66 @@ void MainWindow::BuildMenus() {
   menu_font.setBold(false);
   menuBar()->setFont(menu_font);
   QMenu* file_menu = menuBar()->addMenu(QStringLiteral("&Archivo"));
-  file_menu->setObjectName(QStringLiteral("mnuFile"));
-  mnuontop_ = file_menu->addAction(QStringLiteral("On&Top"));
-  mnuontop_->setObjectName(QStringLiteral("mnuontop"));
-  mnuontop_->setCheckable(true);
+  file_menu->setObjectName(QLatin1String(names::kFileMenu));
+  on_top_item_ = file_menu->addAction(QStringLiteral("On&Top"));
+  on_top_item_->setObjectName(QLatin1String(names::kOnTopItem));
+  on_top_item_->setCheckable(true);
   QMenu* help_menu = menuBar()->addMenu(QStringLiteral("Ayu&da"));
-  help_menu->setObjectName(QStringLiteral("mnuAyuda"));
-  mnucomo_ = help_menu->addAction(QStringLiteral("&Cómo Usar"));
-  mnucomo_->setObjectName(QStringLiteral("mnucomo"));
-  acerca_ = help_menu->addAction(QStringLiteral("&Acerca de Flexoria"));
-  acerca_->setObjectName(QStringLiteral("acerca"));
-  connect(mnuontop_, &QAction::triggered, this, &MainWindow::mnuontop_Click);
-  connect(mnucomo_, &QAction::triggered, this, &MainWindow::mnucomo_Click);
-  connect(acerca_, &QAction::triggered, this, &MainWindow::acerca_Click);
+  help_menu->setObjectName(QLatin1String(names::kHelpMenu));
+  QAction* howto_item = help_menu->addAction(QStringLiteral("&Cómo Usar"));
+  howto_item->setObjectName(QLatin1String(names::kHowToItem));
+  QAction* about_item = help_menu->addAction(QStringLiteral("&Acerca de Flexoria"));
+  about_item->setObjectName(QLatin1String(names::kAboutItem));
+  connect(on_top_item_, &QAction::triggered, this, &MainWindow::FollowOnTopCheckMark);
+  connect(howto_item, &QAction::triggered, this, &MainWindow::ShowHowTo);
+  connect(about_item, &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
 void MainWindow::SetKeyboardOrder() {
-  std::vector<QWidget*> order{text1_};
+  std::vector<QWidget*> order{entry_};
   order.insert(order.end(), options_.in_tab_order.begin(), options_.in_tab_order.end());
-  order.insert(order.end(), {command1_, command2_, command3_});
+  order.insert(order.end(), {conjugate_button_, exit_button_, start_button_});
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   // The window sees every key before the control that has the focus.
   for (QWidget* control : order) control->installEventFilter(this);
 }
 
-void MainWindow::Form_Load() {
-  mnuontop_->trigger();
+void MainWindow::StartAsDesigned() {
+  on_top_item_->trigger();
   options_.group->button(1)->setChecked(true);
 }
 
 TextView MainWindow::EntryText() const {
-  entry_text_ = ToText(text1_->text());
+  entry_text_ = ToText(entry_->text());
   return entry_text_;
 }
 
 int MainWindow::SelectedOption() const { return options_.group->checkedId(); }
 
-void MainWindow::SetTenseTitle(TextView title) { label10_->setText(ToQString(title)); }
+void MainWindow::SetTenseTitle(TextView title) { tense_title_->setText(ToQString(title)); }
 
 void MainWindow::SetPersonColumn(TextView persons) {
-  label9_->setText(ForDisplay(ToQString(persons)));
+  person_column_->setText(ForDisplay(ToQString(persons)));
 }
 
 void MainWindow::SetResultCells(const FormCells& cells) {
   // Both columns size themselves to their text; the stems keep their right
   // edge and the endings their left edge, so each stem meets its ending.
-  label1_->setText(DisplayedColumn(cells.stems, cells.count));
-  label1_->adjustSize();
-  label1_->move(Px(kStemColumnRight) - label1_->width(), Px(kColumnsTop));
-  label4_->setText(DisplayedColumn(cells.endings, cells.count));
-  label4_->adjustSize();
-  label4_->move(Px(kEndingColumnLeft), Px(kColumnsTop));
+  stem_column_->setText(DisplayedColumn(cells.stems, cells.count));
+  stem_column_->adjustSize();
+  stem_column_->move(Px(kStemColumnRight) - stem_column_->width(), Px(kColumnsTop));
+  ending_column_->setText(DisplayedColumn(cells.endings, cells.count));
+  ending_column_->adjustSize();
+  ending_column_->move(Px(kEndingColumnLeft), Px(kColumnsTop));
 }
 
-void MainWindow::SetEndingColour(std::uint32_t rgb) { SetTextColour(label4_, QRgb{rgb}); }
+void MainWindow::SetEndingColour(std::uint32_t rgb) { SetTextColour(ending_column_, QRgb{rgb}); }
 
 void MainWindow::ShowMessage(TextView text, TextView title) {
   ShowModalMessage(this, ToQString(text), ToQString(title));
 }
 
-void MainWindow::Command1_Click() {
+void MainWindow::RunRequest() {
   RunPendingLostFocus();
   // A request waits inside its message boxes, where queued events still
   // arrive; one that comes in meanwhile runs after it, never inside it.
@@ -219,23 +221,21 @@ void MainWindow::Command1_Click() {
   request_running_ = false;
 }
 
-void MainWindow::Command2_Click() { program_.Exit(); }
-
-void MainWindow::Command3_Click() {
-  text1_->show();
-  command1_->show();
-  text1_->setFocus(Qt::OtherFocusReason);
-  command3_->hide();
+void MainWindow::RevealEntry() {
+  entry_->show();
+  conjugate_button_->show();
+  entry_->setFocus(Qt::OtherFocusReason);
+  start_button_->hide();
 }
 
-void MainWindow::Text1_LostFocus() {
-  const bool reflexive = text1_->text().endsWith(QStringLiteral("se"));
+void MainWindow::ConjugateOnLeavingEntry() {
+  const bool reflexive = entry_->text().endsWith(QStringLiteral("se"));
   if (reflexive) Beep();
-  label8_->setVisible(reflexive);
-  Command1_Click();
+  se_hint_->setVisible(reflexive);
+  RunRequest();
 }
 
-void MainWindow::Option3D_Click() {
+void MainWindow::QueueEnterForPickedOption() {
   RunPendingLostFocus();
   // The queued Enter reaches the default button once the click is over, so
   // the display switches to the newly picked form. It goes to the focused
@@ -248,14 +248,14 @@ void MainWindow::Option3D_Click() {
                                                     Qt::NoModifier, QStringLiteral("\r")));
 }
 
-void MainWindow::mnuontop_Click() {
+void MainWindow::FollowOnTopCheckMark() {
   // The menu has already flipped the check mark; the window follows it.
-  SetKeepOnTop(this, mnuontop_->isChecked());
+  SetKeepOnTop(this, on_top_item_->isChecked());
 }
 
-void MainWindow::mnucomo_Click() { program_.ShowHowToWindow(); }
+void MainWindow::ShowHowTo() { program_.ShowHowToWindow(); }
 
-void MainWindow::acerca_Click() { program_.ShowAboutWindow().DisableTimer1(); }
+void MainWindow::ShowAbout() { program_.ShowAboutWindow().StayUntilClosed(); }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && lost_focus_pending_) {
@@ -265,35 +265,35 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) RunPendingLostFocus();
   if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
   auto& key = static_cast<QKeyEvent&>(*event);
-  Form_KeyDown(key);
+  RescueFocusIfEntryEmpty(key);
   if (IsEnterKey(key)) return PressDefaultButton(watched);
-  if (watched == text1_) return Text1_KeyPress(key);
+  if (watched == entry_) return RemapTypedKey(key);
   return false;
 }
 
-void MainWindow::Form_KeyDown(const QKeyEvent& key) {
+void MainWindow::RescueFocusIfEntryEmpty(const QKeyEvent& key) {
   // Tab and Shift+Tab move between controls, and Enter goes to the default
   // button, before the window sees a key.
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab || IsEnterKey(key)) return;
   // Before "Comenzar" the entry box is hidden and cannot take the focus.
-  if (text1_->isVisible() && text1_->text().isEmpty()) text1_->setFocus(Qt::OtherFocusReason);
+  if (entry_->isVisible() && entry_->text().isEmpty()) entry_->setFocus(Qt::OtherFocusReason);
 }
 
-bool MainWindow::Text1_KeyPress(QKeyEvent& key) {
+bool MainWindow::RemapTypedKey(QKeyEvent& key) {
   // A key with Ctrl, Alt or Meta is a command, not a character typed.
   if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const QString typed = key.text();
   const QString remapped = RemapTypedText(typed);
   if (remapped == typed) return false;
-  text1_->insert(remapped);
+  entry_->insert(remapped);
   return true;
 }
 
 bool MainWindow::PressDefaultButton(QObject* watched) {
   if (auto* button = qobject_cast<QPushButton*>(watched)) {
     button->click();
-  } else if (command1_->isVisible()) {
-    Command1_Click();
+  } else if (conjugate_button_->isVisible()) {
+    RunRequest();
   }
   return true;
 }
@@ -302,19 +302,29 @@ void MainWindow::OnFocusChanged(QWidget* old_focus, QWidget* new_focus) {
   // Only a move to another control of this window counts as leaving the
   // entry box; a message box, a menu, another window or switching away from
   // the program takes the focus too, but must not run a request.
-  if (old_focus == text1_ && new_focus != nullptr && new_focus->window() == this) {
-    lost_focus_pending_ = true;
-    // A message box opened while a mouse button is down would swallow the
-    // release, and with it the click that moved the focus: the request
-    // waits until the click is over, and runs first thing in its handler.
-    if (QApplication::mouseButtons() == Qt::NoButton) RunPendingLostFocus();
+  if (new_focus == nullptr || new_focus->window() != this) return;
+  // Alt, or a menu's access key, lends the focus to the menu bar; it comes
+  // back when the menus close, and leaving the entry box means going on
+  // from there to another control.
+  if (new_focus == menuBar()) {
+    menu_bar_holds_entry_focus_ = menu_bar_holds_entry_focus_ || old_focus == entry_;
+    return;
   }
+  const bool left_entry =
+      old_focus == entry_ || (old_focus == menuBar() && menu_bar_holds_entry_focus_);
+  menu_bar_holds_entry_focus_ = false;
+  if (!left_entry || new_focus == entry_) return;
+  lost_focus_pending_ = true;
+  // A message box opened while a mouse button is down would swallow the
+  // release, and with it the click that moved the focus: the request
+  // waits until the click is over, and runs first thing in its handler.
+  if (QApplication::mouseButtons() == Qt::NoButton) RunPendingLostFocus();
 }
 
 void MainWindow::RunPendingLostFocus() {
   if (!lost_focus_pending_) return;
   lost_focus_pending_ = false;
-  Text1_LostFocus();
+  ConjugateOnLeavingEntry();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

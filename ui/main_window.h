@@ -38,19 +38,17 @@ class MainWindow : public QMainWindow, public RequestUi {
 
   const ConjugationSession& session() const { return session_; }
 
-  // Event handlers, named after their control and event.
-  void Command1_Click();
-  void Command2_Click();
-  void Command3_Click();
-  void Text1_LostFocus();
-  void Option3D_Click();
-  void mnuontop_Click();
-  void mnucomo_Click();
-  void acerca_Click();
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+
+ private slots:
+  void RunRequest();
+  void RevealEntry();
+  void QueueEnterForPickedOption();
+  void FollowOnTopCheckMark();
+  void ShowHowTo();
+  void ShowAbout();
 
  private:
   void BuildResultDisplay(LineCanvas* client);
@@ -58,12 +56,13 @@ class MainWindow : public QMainWindow, public RequestUi {
   void BuildButtons(QWidget* client);
   void BuildMenus();
   void SetKeyboardOrder();
-  void Form_Load();
-  void Form_KeyDown(const QKeyEvent& key);
-  bool Text1_KeyPress(QKeyEvent& key);
+  void StartAsDesigned();
+  void RescueFocusIfEntryEmpty(const QKeyEvent& key);
+  bool RemapTypedKey(QKeyEvent& key);
   bool PressDefaultButton(QObject* watched);
   void OnFocusChanged(QWidget* old_focus, QWidget* new_focus);
   void RunPendingLostFocus();
+  void ConjugateOnLeavingEntry();
 
   Program& program_;
   ConjugationSession session_;
@@ -71,22 +70,23 @@ class MainWindow : public QMainWindow, public RequestUi {
   // The entry box lost the focus to a mouse press; its request runs once
   // the click is over.
   bool lost_focus_pending_ = false;
+  // The menu bar, worked by keyboard, holds the focus that the entry box
+  // had; it gives it back when its menus close.
+  bool menu_bar_holds_entry_focus_ = false;
   bool request_running_ = false;
   bool request_again_ = false;  // asked for while one was running
 
-  QLabel* label10_ = nullptr;  // tense title
-  QLabel* label9_ = nullptr;   // person column
-  QLabel* label1_ = nullptr;   // stem column
-  QLabel* label4_ = nullptr;   // ending column
-  QLabel* label8_ = nullptr;   // the "se" hint
-  QLineEdit* text1_ = nullptr;
-  QPushButton* command1_ = nullptr;
-  QPushButton* command2_ = nullptr;
-  QPushButton* command3_ = nullptr;
+  QLabel* tense_title_ = nullptr;
+  QLabel* person_column_ = nullptr;
+  QLabel* stem_column_ = nullptr;
+  QLabel* ending_column_ = nullptr;
+  QLabel* se_hint_ = nullptr;
+  QLineEdit* entry_ = nullptr;
+  QPushButton* conjugate_button_ = nullptr;
+  QPushButton* exit_button_ = nullptr;
+  QPushButton* start_button_ = nullptr;
   FormOptions options_;
-  QAction* mnuontop_ = nullptr;
-  QAction* mnucomo_ = nullptr;
-  QAction* acerca_ = nullptr;
+  QAction* on_top_item_ = nullptr;
 };
 
 }  // namespace flexoria::ui

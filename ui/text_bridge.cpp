@@ -1,6 +1,27 @@
 #include "ui/text_bridge.h"
 
+#include <algorithm>
+
 namespace flexoria::ui {
+namespace {
+
+constexpr char32_t kControlPictures = U'\u2400';  // U+2400 SYMBOL FOR NULL onwards
+constexpr char32_t kDeletePicture = U'\u2421';
+
+// A pasted line feed would break a cell over two lines, and other control
+// characters draw as nothing or as empty boxes: each shows as its picture.
+char32_t Visible(char32_t c) {
+  if (c < 0x20) return kControlPictures + c;
+  return c == 0x7F ? kDeletePicture : c;
+}
+
+QString VisibleCell(TextView cell) {
+  Text shown(cell);
+  std::ranges::transform(shown, shown.begin(), Visible);
+  return ToQString(shown);
+}
+
+}  // namespace
 
 QString ToQString(TextView text) {
   return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
@@ -17,7 +38,7 @@ QString DisplayedColumn(const std::array<Text, 6>& cells, std::size_t count) {
   QString column;
   for (std::size_t line = 0; line < count; ++line) {
     column += QLatin1Char('\n');
-    column += ToQString(cells[line]);
+    column += VisibleCell(cells[line]);
   }
   return column;
 }

@@ -18,7 +18,7 @@ class HowToWindowTest : public QObject {
   std::unique_ptr<Program> program_;
 
   HowToWindow& OpenFromMenu() {
-    Child<QAction>(&program_->ShowMainWindow(), "mnucomo")->trigger();
+    Child<QAction>(&program_->ShowMainWindow(), names::kHowToItem)->trigger();
     return *program_->howto_window();
   }
 
@@ -30,32 +30,27 @@ class HowToWindowTest : public QObject {
     HowToWindow& howto = OpenFromMenu();
     QCOMPARE(howto.windowTitle(), QStringLiteral("C ó mo    u s a r   F l e x o r i a "));
     QVERIFY(IsKeptOnTop(&howto));
-    const QString keys = QString(16, u' ');
-    const QStringList expected{
-        QStringLiteral("Las letras acentuadas y signos especiales son como sigue (sobre la base "
-                       "del teclado inglés):"),
-        keys + QStringLiteral("á = ' "),
-        keys + QStringLiteral("é = ; "),
-        keys + QStringLiteral("í = ` "),
-        keys + QStringLiteral("ó = \\ "),
-        keys + QStringLiteral("ú = / "),
-        keys + QStringLiteral("ñ = [ "),
-        keys + QStringLiteral("¡ = @ "),
-        keys + QStringLiteral("¿ = # ."),
-        QStringLiteral("Por supuesto, se pueden utilizar también los teclados español o  húngaro "
-                       "(insertándose, en este último caso, la \"ñ\", la \"¡\" y la \"¿\" con "
-                       "Alt+Número), etc."),
-    };
-    QCOMPARE(howto.Text1(2)->toPlainText().split(u'\n'), expected);
+    QStringList expected{
+        QStringLiteral("Las letras acentuadas y signos especiales son como "
+                       "sigue (sobre la base del teclado inglés):")};
+    for (const char16_t* key : {u"á = ' ", u"é = ; ", u"í = ` ", u"ó = \\ ", u"ú = / ", u"ñ = [ ",
+                                u"¡ = @ ", u"¿ = # ."}) {
+      expected << QString(16, u' ') + QString::fromUtf16(key);
+    }
+    expected << QStringLiteral(
+        "Por supuesto, se pueden utilizar también los teclados español o "
+        " húngaro (insertándose, en este último caso, la \"ñ\", la \"¡\" y "
+        "la \"¿\" con Alt+Número), etc.");
+    QCOMPARE(howto.HelpBox(2)->toPlainText().split(u'\n'), expected);
   }
 
   void showsTheProgramAndUsageTexts() {
     HowToWindow& howto = OpenFromMenu();
-    const QString program = howto.Text1(0)->toPlainText();
+    const QString program = howto.HelpBox(0)->toPlainText();
     QVERIFY(program.startsWith(QStringLiteral("     \"Flexoria\" permite al usuario conjugar")));
     QVERIFY(program.endsWith(QStringLiteral("a los requisitos formales de un verbo. ")));
     QVERIFY(!program.contains(u'\n'));
-    const QStringList usage = howto.Text1(1)->toPlainText().split(u'\n');
+    const QStringList usage = howto.HelpBox(1)->toPlainText().split(u'\n');
     QCOMPARE(usage.size(), 3);
     QCOMPARE(usage[0], QStringLiteral("     El verbo a conjugar debe escribirse siempre en "
                                       "infinitivo, omitiéndose el pronombre \"se\" en el caso de "
@@ -70,20 +65,20 @@ class HowToWindowTest : public QObject {
 
   void tabVisitsTheFirstBoxThenAceptarThenTheOthers() {
     HowToWindow& howto = OpenFromMenu();
-    QWidget* aceptar = Child<QPushButton>(&howto, "Command1");
-    QCOMPARE(NextTabStop(howto.Text1(0)), aceptar);
-    QCOMPARE(NextTabStop(aceptar), howto.Text1(1));
-    QCOMPARE(NextTabStop(howto.Text1(1)), howto.Text1(2));
-    QVERIFY(howto.Text1(0)->tabChangesFocus());
+    QWidget* aceptar = Child<QPushButton>(&howto, names::kHowToOkButton);
+    QCOMPARE(NextTabStop(howto.HelpBox(0)), aceptar);
+    QCOMPARE(NextTabStop(aceptar), howto.HelpBox(1));
+    QCOMPARE(NextTabStop(howto.HelpBox(1)), howto.HelpBox(2));
+    QVERIFY(howto.HelpBox(0)->tabChangesFocus());
   }
 
   void aceptarClosesAndTheMenuBuildsItAnew() {
     HowToWindow& howto = OpenFromMenu();
-    howto.Text1(0)->setPlainText(QStringLiteral("borrado"));
-    QTest::mouseClick(Child<QPushButton>(&howto, "Command1"), Qt::LeftButton);
+    howto.HelpBox(0)->setPlainText(QStringLiteral("borrado"));
+    QTest::mouseClick(Child<QPushButton>(&howto, names::kHowToOkButton), Qt::LeftButton);
     QTRY_VERIFY(program_->howto_window() == nullptr);
     HowToWindow& again = OpenFromMenu();
-    QVERIFY(again.Text1(0)->toPlainText().startsWith(QStringLiteral("     \"Flexoria\"")));
+    QVERIFY(again.HelpBox(0)->toPlainText().startsWith(QStringLiteral("     \"Flexoria\"")));
   }
 };
 

@@ -5,9 +5,11 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 
 #include "tests/ui/ui_test_support.h"
 #include "ui/howto_window.h"
@@ -19,48 +21,37 @@ class MainWindowTest : public ProgramTest {
   Q_OBJECT
 
  private:
-  QLineEdit* Entry() { return Child<QLineEdit>(program_->main_window(), "Text1"); }
+  QLineEdit* Entry() { return Child<QLineEdit>(program_->main_window(), names::kEntry); }
   QString LabelText(const char* name) {
     return Child<QLabel>(program_->main_window(), name)->text();
   }
   QRadioButton* Option(int number) {
-    return Child<QRadioButton>(program_->main_window(),
-                               QStringLiteral("Option3D%1").arg(number).toLatin1().constData());
+    return Child<QRadioButton>(program_->main_window(), names::FormOption(number));
   }
 
  private slots:
   void startsWithOnlyComenzarAndSalirOnTopWithPresente() {
     MainWindow& window = program_->ShowMainWindow();
-    QCOMPARE(window.windowTitle(), QStringLiteral("F  L  E  X  O  R  I  A"));
-    QVERIFY(Child<QPushButton>(&window, "Command3")->isVisible());
-    QVERIFY(Child<QPushButton>(&window, "Command2")->isVisible());
-    QVERIFY(!Child<QPushButton>(&window, "Command1")->isVisible());
-    QVERIFY(!Entry()->isVisible());
-    QVERIFY(!Child<QLabel>(&window, "Label8")->isVisible());
-    QVERIFY(Option(1)->isChecked());
-    QCOMPARE(window.SelectedOption(), 1);
-    QVERIFY(IsKeptOnTop(&window));
-    QVERIFY(Child<QAction>(&window, "mnuontop")->isChecked());
-    QCOMPARE(window.centralWidget()->size(), QSize(608, 255));
-    QCOMPARE(LabelText("Label10"), QString());
-  }
-
-  void keyBeforeComenzarRaisesNothing() {
-    MainWindow& window = program_->ShowMainWindow();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    QCOMPARE(window.windowTitle(), QStringLiteral("F  L  E  X  O  R  I  A"));
+    auto* start = Child<QPushButton>(&window, names::kStartButton);
+    auto* conjugate = Child<QPushButton>(&window, names::kConjugateButton);
+    QVERIFY(start->isVisible() && !conjugate->isVisible());
+    QVERIFY(Child<QPushButton>(&window, names::kExitButton)->isVisible());
+    QVERIFY(!Entry()->isVisible() && !Child<QLabel>(&window, names::kSeHint)->isVisible());
+    QVERIFY(Option(1)->isChecked() && window.SelectedOption() == 1);
+    QVERIFY(IsKeptOnTop(&window) && Child<QAction>(&window, names::kOnTopItem)->isChecked());
+    QCOMPARE(LabelText(names::kTenseTitle), QString());
+    // Before "Comenzar" a key raises nothing, though the focus cannot go to
+    // the hidden entry box; afterwards the entry box stays for good.
     Option(4)->setFocus();
     QTest::keyClick(Option(4), Qt::Key_A);
     QTest::keyClick(Option(4), Qt::Key_Return);
     QVERIFY(desktop_->messages.empty());
     QVERIFY(!Entry()->isVisible());
-  }
-
-  void comenzarRevealsTheEntryForGood() {
-    MainWindow& window = StartedMainWindow(*program_);
-    QVERIFY(Entry()->isVisible());
-    QVERIFY(Child<QPushButton>(&window, "Command1")->isVisible());
-    QVERIFY(!Child<QPushButton>(&window, "Command3")->isVisible());
+    start->click();
+    QVERIFY(Entry()->isVisible() && conjugate->isVisible() && !start->isVisible());
     QCOMPARE(QApplication::focusWidget(), Entry());
   }
 
@@ -79,29 +70,15 @@ class MainWindowTest : public ProgramTest {
     QApplication::clipboard()->setText(QStringLiteral("a'[r"));
     Entry()->paste();
     QCOMPARE(Entry()->text(), QStringLiteral("a'[r"));
-  }
-
-  void enterConjugatesTenerWithRedEndings() {
-    StartedMainWindow(*program_);
-    QTest::keyClicks(Entry(), QStringLiteral("tener"));
-    QTest::keyClick(Entry(), Qt::Key_Return);
-    QCOMPARE(desktop_->Texts(), QStringList());
-    QCOMPARE(LabelText("Label10"), QStringLiteral("Presente de Indicativo"));
-    QCOMPARE(LabelText("Label9"), QStringLiteral("\n1\n2\n3\n1 1\n2 2\n3 3"));
-    QCOMPARE(LabelText("Label1"), QStringLiteral("\nteng\ntien\ntien\nten\nten\ntien"));
-    QCOMPARE(LabelText("Label4"), QStringLiteral("\no\nes\ne\nemos\néis\nen"));
-    auto* endings = Child<QLabel>(program_->main_window(), "Label4");
-    QCOMPARE(endings->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    // Each stem ends just before its ending begins.
-    auto* stems = Child<QLabel>(program_->main_window(), "Label1");
-    QCOMPARE(stems->geometry().right() + 1, 182);
-    QCOMPARE(endings->x(), 184);
-    QCOMPARE(stems->y(), endings->y());
+    // With Ctrl, Alt or Meta a key is a command, never a remapped letter.
+    QTest::keyClick(Entry(), ';', Qt::ControlModifier);
+    QTest::keyClick(Entry(), '\'', Qt::ControlModifier);
+    QCOMPARE(Entry()->text(), QStringLiteral("a'[r"));
   }
 
   // Whatever reaches the entry box, by typing or pasting, a request answers
   // with the window's own message or a result, and the window stays usable.
-  void oddEntriesGetTheWindowsOwnAnswer() {
+  void enterConjugatesTenerWithRedEndingsAfterOddEntries() {
     StartedMainWindow(*program_);
     const QString odd[] = {
         QString(QChar(0)) + QStringLiteral("ar"),  // a NUL character before the ending
@@ -114,25 +91,66 @@ class MainWindowTest : public ProgramTest {
       desktop_->messages.clear();
       Entry()->setText(text);
       QTest::keyClick(Entry(), Qt::Key_Return);
-      QVERIFY(!desktop_->messages.empty() || !LabelText("Label1").isEmpty());
+      QVERIFY(!desktop_->messages.empty() || !LabelText(names::kStemColumn).isEmpty());
     }
     desktop_->messages.clear();
     Entry()->setText(QStringLiteral("tener"));
     QTest::keyClick(Entry(), Qt::Key_Return);
     QCOMPARE(desktop_->Texts(), QStringList());
-    QCOMPARE(LabelText("Label1"), QStringLiteral("\nteng\ntien\ntien\nten\nten\ntien"));
+    QCOMPARE(LabelText(names::kTenseTitle), QStringLiteral("Presente de Indicativo"));
+    QCOMPARE(LabelText(names::kPersonColumn), QStringLiteral("\n1\n2\n3\n1 1\n2 2\n3 3"));
+    QCOMPARE(LabelText(names::kStemColumn), QStringLiteral("\nteng\ntien\ntien\nten\nten\ntien"));
+    QCOMPARE(LabelText(names::kEndingColumn), QStringLiteral("\no\nes\ne\nemos\néis\nen"));
+    auto* endings = Child<QLabel>(program_->main_window(), names::kEndingColumn);
+    QCOMPARE(endings->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  }
+
+  // Alt, or a menu's access key, lends the focus to the menu bar and gets it
+  // back when the menus close: like a click on a menu, that does not leave
+  // the entry box; Tab afterwards does.
+  void openingTheMenusRunsNoRequest() {
+    QMenuBar* menus = StartedMainWindow(*program_).menuBar();
+    const QPoint help_menu = menus->actionGeometry(menus->actions().at(1)).center();
+    const std::function<void()> openers[] = {
+        [] {},  // none: what Tab alone sets off
+        [&] { QTest::keyClick(Entry(), Qt::Key_Alt, Qt::AltModifier); },
+        [&] { QTest::keyClick(Entry(), Qt::Key_A, Qt::AltModifier); },
+        [&] { QTest::keyClick(Entry(), Qt::Key_D, Qt::AltModifier); },
+        [&] { QTest::keyClick(Entry(), Qt::Key_F10); },
+        [&] { QTest::mouseClick(menus, Qt::LeftButton, {}, help_menu); },
+    };
+    for (const QString& entry : {QString(), QStringLiteral("nevar"), QStringLiteral("lavarse")}) {
+      QStringList tab_alone;
+      for (const auto& open_menus : openers) {
+        Entry()->setFocus();
+        Entry()->setText(entry);
+        desktop_->messages.clear();
+        desktop_->beeps = 0;
+        open_menus();
+        // Escape closes an open menu, then leaves the menu bar.
+        if (QWidget* open = QApplication::activePopupWidget())
+          QTest::keyClick(open, Qt::Key_Escape);
+        if (QApplication::focusWidget() == menus) QTest::keyClick(menus, Qt::Key_Escape);
+        QCOMPARE(QApplication::focusWidget(), Entry());
+        QCOMPARE(desktop_->beeps + desktop_->messages.size(), 0u);
+        PressTab(Entry());
+        QCOMPARE(desktop_->beeps, entry.endsWith(QStringLiteral("se")) ? 1 : 0);
+        if (tab_alone.isEmpty()) tab_alone = desktop_->Texts();
+        QCOMPARE(desktop_->Texts(), tab_alone);
+        QCOMPARE(tab_alone.size(), 1);
+      }
+    }
   }
 
   void leavingTheEntryWarnsAboutSeThenConjugates() {
     MainWindow& window = StartedMainWindow(*program_);
-    auto* hint = Child<QLabel>(&window, "Label8");
+    auto* hint = Child<QLabel>(&window, names::kSeHint);
     QTest::keyClicks(Entry(), QStringLiteral("lavarse"));
     PressTab(Entry());
     QCOMPARE(QApplication::focusWidget(), Option(1));
     QCOMPARE(desktop_->beeps, 1);
     QVERIFY(hint->isVisible());
-    QCOMPARE(desktop_->messages.size(), std::size_t{1});
-    QCOMPARE(desktop_->messages[0].text, QStringLiteral("Borre el pronombre \"se\"."));
+    QCOMPARE(desktop_->Texts(), QStringList{QStringLiteral("Borre el pronombre \"se\".")});
     QCOMPARE(desktop_->messages[0].title, QStringLiteral("Flexoria"));
     QCOMPARE(desktop_->messages[0].icon, MessageIcon::kNone);
 
@@ -141,7 +159,7 @@ class MainWindowTest : public ProgramTest {
     PressTab(Entry());
     QVERIFY(!hint->isVisible());
     QCOMPARE(desktop_->beeps, 1);
-    QCOMPARE(LabelText("Label10"), QStringLiteral("Presente de Indicativo"));
+    QCOMPARE(LabelText(names::kTenseTitle), QStringLiteral("Presente de Indicativo"));
     QVERIFY(!desktop_->Texts().contains(QStringLiteral("Éste no es un infinitivo.")));
 
     Entry()->setFocus();
@@ -155,28 +173,15 @@ class MainWindowTest : public ProgramTest {
     QTest::keyClicks(Entry(), QStringLiteral("amar"));
     QTest::mouseClick(Option(2), Qt::LeftButton);
     QVERIFY(Option(2)->isChecked());
-    QTRY_COMPARE(LabelText("Label10"), QStringLiteral("Perfecto simple de Indicativo"));
-    QCOMPARE(LabelText("Label1"), QStringLiteral("\nam\nam\nam\nam\nam\nam"));
+    QTRY_COMPARE(LabelText(names::kTenseTitle), QStringLiteral("Perfecto simple de Indicativo"));
+    QCOMPARE(LabelText(names::kStemColumn), QStringLiteral("\nam\nam\nam\nam\nam\nam"));
 
     QTest::keyClick(&window, Qt::Key_1, Qt::AltModifier);
-    QTRY_COMPARE(LabelText("Label10"), QStringLiteral("Imperfecto I. de subjuntivo"));
+    QTRY_COMPARE(LabelText(names::kTenseTitle), QStringLiteral("Imperfecto I. de subjuntivo"));
     QTest::keyClick(&window, Qt::Key_G, Qt::AltModifier);
-    QTRY_COMPARE(LabelText("Label10"), QStringLiteral("Gerundio"));
-    QCOMPARE(LabelText("Label9"), QString());
+    QTRY_COMPARE(LabelText(names::kTenseTitle), QStringLiteral("Gerundio"));
+    QCOMPARE(LabelText(names::kPersonColumn), QString());
     QCOMPARE(window.SelectedOption(), 12);
-  }
-
-  void anOptionPickedFromTheEntryRunsTwoRequests() {
-    StartedMainWindow(*program_);
-    QTest::keyClicks(Entry(), QStringLiteral("nevar"));
-    QTest::mouseClick(Option(4), Qt::LeftButton);
-    // Leaving the entry runs one request once the click is over, the queued
-    // Enter another; "nevar" announces its restricted use on each.
-    QTRY_COMPARE(desktop_->messages.size(), 2u);
-    QCOMPARE(LabelText("Label10"), QStringLiteral("Futuro de indicativo"));
-    QCOMPARE(desktop_->Texts(),
-             QStringList(2, QStringLiteral("Este verbo sólo se usa en la tercera persona de "
-                                           "singular.")));
   }
 
   // A message box opened while the mouse button is still down would take
@@ -189,32 +194,27 @@ class MainWindowTest : public ProgramTest {
     QTest::mouseRelease(Option(4), Qt::LeftButton);
     QCOMPARE(desktop_->messages.size(), 1u);
     QVERIFY(Option(4)->isChecked());
+    // The queued Enter runs another request; "nevar" announces its
+    // restricted use on each.
     QTRY_COMPARE(desktop_->messages.size(), 2u);
-    QCOMPARE(LabelText("Label10"), QStringLiteral("Futuro de indicativo"));
+    QCOMPARE(LabelText(names::kTenseTitle), QStringLiteral("Futuro de indicativo"));
+    QCOMPARE(desktop_->Texts(), QStringList(2, QStringLiteral("Este verbo sólo se usa en la "
+                                                              "tercera persona de singular.")));
   }
 
   // A request asked for while another waits in its message runs after it.
   void requestsNeverRunInsideOneAnother() {
-    MainWindow& window = StartedMainWindow(*program_);
+    auto* conjugate = Child<QPushButton>(&StartedMainWindow(*program_), names::kConjugateButton);
     QTest::keyClicks(Entry(), QStringLiteral("nevar"));
     int depth = 0;
     int messages = 0;
     Desktop().show_message = [&](QWidget*, const QString&, const QString&, MessageIcon) {
       QCOMPARE(++depth, 1);
-      if (++messages == 1) window.Command1_Click();
+      if (++messages == 1) conjugate->click();
       --depth;
     };
-    window.Command1_Click();
+    conjugate->click();
     QCOMPARE(messages, 2);
-  }
-
-  // With Ctrl, Alt or Meta a key is a command, never a remapped letter.
-  void keysWithModifiersAreNotRemapped() {
-    StartedMainWindow(*program_);
-    QTest::keyClicks(Entry(), QStringLiteral("ab"));
-    QTest::keyClick(Entry(), ';', Qt::ControlModifier);
-    QTest::keyClick(Entry(), '\'', Qt::ControlModifier);
-    QCOMPARE(Entry()->text(), QStringLiteral("ab"));
   }
 
   void enterOnAnOptionConjugatesAndOnAButtonPressesIt() {
@@ -223,8 +223,8 @@ class MainWindowTest : public ProgramTest {
     Option(9)->setFocus();
     Option(9)->setChecked(true);
     QTest::keyClick(Option(9), Qt::Key_Return);
-    QCOMPARE(LabelText("Label10"), QStringLiteral("Condicional"));
-    auto* salir = Child<QPushButton>(program_->main_window(), "Command2");
+    QCOMPARE(LabelText(names::kTenseTitle), QStringLiteral("Condicional"));
+    auto* salir = Child<QPushButton>(program_->main_window(), names::kExitButton);
     salir->setFocus(Qt::TabFocusReason);
     QTest::keyClick(salir, Qt::Key_Return);
     QCOMPARE(desktop_->quits, 1);
@@ -246,7 +246,7 @@ class MainWindowTest : public ProgramTest {
 
   void onTopTogglesWithItsCheckMark() {
     MainWindow& window = program_->ShowMainWindow();
-    auto* on_top = Child<QAction>(&window, "mnuontop");
+    auto* on_top = Child<QAction>(&window, names::kOnTopItem);
     on_top->trigger();
     QVERIFY(!on_top->isChecked());
     QVERIFY(!IsKeptOnTop(&window));
@@ -256,10 +256,10 @@ class MainWindowTest : public ProgramTest {
     QVERIFY(IsKeptOnTop(&window));
   }
 
-  void anotherWindowTakingTheFocusRunsNoRequest() {
+  void anotherWindowTakingTheFocusOrSalirRunsNoRequest() {
     MainWindow& window = StartedMainWindow(*program_);
     QTest::keyClicks(Entry(), QStringLiteral("casa"));
-    Child<QAction>(&window, "mnucomo")->trigger();
+    Child<QAction>(&window, names::kHowToItem)->trigger();
     HowToWindow* howto = program_->howto_window();
     QVERIFY(howto != nullptr);
     howto->activateWindow();
@@ -270,20 +270,12 @@ class MainWindowTest : public ProgramTest {
     QVERIFY(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(Entry(), Qt::Key_Return);
     QCOMPARE(desktop_->Texts(), QStringList{QStringLiteral("Éste no es un infinitivo.")});
-  }
-
-  void salirEndsTheProgramWithoutARequest() {
-    MainWindow& window = StartedMainWindow(*program_);
-    QTest::keyClicks(Entry(), QStringLiteral("casa"));
-    Child<QAction>(&window, "mnucomo")->trigger();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    Entry()->setFocus();
-    QTest::mouseClick(Child<QPushButton>(&window, "Command2"), Qt::LeftButton);
+    // "Salir" ends the program at once, the How-to window with it.
+    QTest::mouseClick(Child<QPushButton>(&window, names::kExitButton), Qt::LeftButton);
     QCOMPARE(desktop_->quits, 1);
-    QVERIFY(desktop_->messages.empty());
+    QCOMPARE(desktop_->messages.size(), 1u);
     QVERIFY(!window.isVisible());
-    QVERIFY(!program_->howto_window()->isVisible());
+    QVERIFY(!howto->isVisible());
   }
 
   void salirByAccessKeyAndTitleBarCloseEndTheProgram() {

@@ -35,7 +35,7 @@ MainWindow& StartedMainWindow(Program& program) {
   MainWindow& window = program.ShowMainWindow();
   window.activateWindow();
   if (!QTest::qWaitForWindowActive(&window)) qFatal("the main window did not become active");
-  Child<QPushButton>(&window, "Command3")->click();
+  Child<QPushButton>(&window, names::kStartButton)->click();
   return window;
 }
 

@@ -11,6 +11,7 @@
 #include "ui/desktop.h"
 #include "ui/fonts.h"
 #include "ui/main_window.h"
+#include "ui/object_names.h"
 #include "ui/program.h"
 
 namespace flexoria::ui::testing {
@@ -58,8 +59,8 @@ class ProgramTest : public QObject {
 MainWindow& StartedMainWindow(Program& program);
 
 template <typename T>
-T* Child(QObject* parent, const char* name) {
-  return parent->findChild<T*>(QString::fromLatin1(name));
+T* Child(QObject* parent, const QString& name) {
+  return parent->findChild<T*>(name);
 }
 
 // Moves the keyboard focus the way Tab does.
