@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "core/regular_values.h"
-#include "engine/form_table.h"
 #include "engine/restricted_use.h"
 #include "tests/test_support.h"
 
@@ -217,43 +216,6 @@ TEST(Dispatch, OptionsPickTitleAndPersonColumn) {
   EXPECT_EQ(desk.ui.persons(), U"");
   desk.Conjugate("vivir", kSubjImperfecto2);
   EXPECT_EQ(desk.ui.title(), U"Imperfecto II. de subjuntivo");
-}
-
-TEST(Dispatch, ClassAndSpecialWordsChooseTheWriter) {
-  struct Case {
-    std::u32string entry;
-    int option;
-    TenseWriter writer;
-  };
-  const Case cases[] = {
-      {U"ir", kPresente, WritePresentAr},
-      {U" ir", kPresente, WritePresentAr},
-      {U"ir", kImperfecto, WriteImperfectErIr},
-      {U"ir", kImperativo, WriteImperativeIr},
-      {U"reír", kPresente, WritePresentIr},
-      {U"reír", kImperativo, WriteImperativeIr},
-      {U"comer", kPresente, WritePresentEr},
-      {U"comer", kFuturo, WriteFuture},
-      {U"amar", kPerfecto, WritePreteriteAr},
-      {U"andar", kPerfecto, WritePreteriteErIr},
-      {U"desandar", kSubjImperfecto1, WriteImperfSubj1ErIr},
-      {U"estar", kSubjImperfecto2, WriteImperfSubj2ErIr},
-      {U"dar", kSubjFuturo, WriteFutureSubjErIr},
-      {U" dar", kPerfecto, WritePreteriteAr},
-      {U"dar", kPresente, WritePresentAr},
-      {U"mandar", kPerfecto, WritePreteriteAr},
-      {U"andar", kImperfecto, WriteImperfectAr},
-      {U"amar", kParticipio, WriteParticipleAr},
-      {U"vivir", kGerundio, WriteGerundErIr},
-      {U"vivir", kInfinitivo, WriteInfinitive},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(Utf8(c.entry) + " " + std::to_string(c.option));
-    ConjugationState state;
-    state.Verb = c.entry.substr(c.entry.find_first_not_of(U' '));
-    state.InfEnding = c.entry.substr(c.entry.size() - 2);
-    EXPECT_EQ(WriterFor(FormForOption(c.option), state, c.entry), c.writer);
-  }
 }
 
 }  // namespace
