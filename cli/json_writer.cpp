@@ -1,5 +1,6 @@
 #include "cli/json_writer.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace flexoria {
@@ -44,7 +45,22 @@ char* WriteEscaped(char32_t c, char* at) {
   return at;
 }
 
+constexpr std::size_t kWidest = 6;  // \u00xx, or four bytes of UTF-8
+
 bool NeedsEscape(char32_t c) { return c < 0x20 || c == U'"' || c == U'\\'; }
+
+char* WriteJsonText(TextView text, char* at) {
+  for (const char32_t c : text) {
+    if (c >= 0x80) {
+      at = WriteUtf8(c, at);
+    } else if (NeedsEscape(c)) {
+      at = WriteEscaped(c, at);
+    } else {
+      *at++ = static_cast<char>(c);
+    }
+  }
+  return at;
+}
 
 }  // namespace
 
@@ -107,25 +123,43 @@ void JsonWriter::Quoted(std::string_view name) {
   out_.append(1, '"').append(name).append(1, '"');
 }
 
+void JsonWriter::Column(std::string_view key, std::span<const Text> cells, TextView line_break) {
+  Key(key);
+  Separate();
+  // The line break is escaped once, then copied before every cell.
+  std::string escaped_break(kWidest * line_break.size(), '\0');
+  escaped_break.resize(static_cast<std::size_t>(WriteJsonText(line_break, escaped_break.data()) -
+                                                escaped_break.data()));
+  std::size_t length = cells.size() * line_break.size();
+  for (const Text& cell : cells) length += cell.size();
+  char* at = Reserve(length);
+  *at++ = '"';
+  for (const Text& cell : cells) {
+    at = std::copy(escaped_break.begin(), escaped_break.end(), at);
+    at = WriteJsonText(cell, at);
+  }
+  *at++ = '"';
+  Commit(at);
+}
+
 // One pass straight into the buffer: answers are written a hundred
 // thousand times in a sweep.
 void JsonWriter::Quoted(TextView text) {
-  constexpr std::size_t kWidest = 6;  // \u00xx, or four bytes of UTF-8
+  char* at = Reserve(text.size());
+  *at++ = '"';
+  at = WriteJsonText(text, at);
+  *at++ = '"';
+  Commit(at);
+}
+
+char* JsonWriter::Reserve(std::size_t characters) {
   const std::size_t start = out_.size();
-  out_.resize(start + 2 + kWidest * text.size());
-  char* at = out_.data() + start;
-  *at++ = '"';
-  for (char32_t c : text) {
-    if (c >= 0x80) {
-      at = WriteUtf8(c, at);
-    } else if (NeedsEscape(c)) {
-      at = WriteEscaped(c, at);
-    } else {
-      *at++ = static_cast<char>(c);
-    }
-  }
-  *at++ = '"';
-  out_.resize(static_cast<std::size_t>(at - out_.data()));
+  out_.resize(start + 2 + kWidest * characters);
+  return out_.data() + start;
+}
+
+void JsonWriter::Commit(const char* end) {
+  out_.resize(static_cast<std::size_t>(end - out_.data()));
 }
 
 }  // namespace flexoria

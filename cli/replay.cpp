@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/json_writer.h"
+#include "core/regular_values.h"
 
 namespace flexoria {
 namespace {
@@ -62,8 +63,8 @@ const std::string& Replay::RunLine(std::string_view line) {
   json.EndArray();
   json.String("title", ui_.title());
   json.String("persons", ui_.persons());
-  json.String("stems", ui_.stems());
-  json.String("endings", ui_.endings());
+  json.Column("stems", ui_.shown_stems(), kLineBreak);
+  json.Column("endings", ui_.shown_endings(), kLineBreak);
   json.Boolean("red", ui_.endings_red());
   if (with_state_) WriteState(session_, json);
   json.EndObject();

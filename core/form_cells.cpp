@@ -1,20 +1,32 @@
 #include "core/form_cells.h"
 
 namespace flexoria {
+namespace {
+
+// Cells are rewritten on every request: copying the characters into the
+// capacity they already have is all it should cost.
+void Put(Text& cell, TextView first, TextView second = {}) {
+  cell.resize(first.size() + second.size());
+  char32_t* out = cell.data();
+  for (const char32_t c : first) *out++ = c;
+  for (const char32_t c : second) *out++ = c;
+}
+
+}  // namespace
 
 void FormCells::SetSix(const SixCells& stem_cells, const SixCells& ending_cells,
                        TextView ending_link) {
   count = 6;
   for (std::size_t line = 0; line < 6; ++line) {
-    stems[line].assign(stem_cells[line]);
-    endings[line].assign(ending_link).append(ending_cells[line]);
+    Put(stems[line], stem_cells[line]);
+    Put(endings[line], ending_link, ending_cells[line]);
   }
 }
 
 void FormCells::SetOne(TextView stem, TextView ending) {
   count = 1;
-  stems[0].assign(stem);
-  endings[0].assign(ending);
+  Put(stems[0], stem);
+  Put(endings[0], ending);
 }
 
 }  // namespace flexoria

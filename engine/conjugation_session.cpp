@@ -91,9 +91,7 @@ void ConjugationSession::ApplyCatalogues(TextView entry) {
 
 const FormSpec& ConjugationSession::ShowSelectedForm(RequestUi& ui, TextView entry) {
   const FormSpec& form = FormForOption(ui.SelectedOption());
-  const auto labels = PersonLabelsOf(form.persons);
-  JoinColumn(labels, labels.size(), state_.LineBreak, persons_);
-  ui.SetPersonColumn(persons_);
+  ui.SetPersonColumn(PersonColumnText(form.persons));
   ui.SetTenseTitle(form.title);
   WriterFor(form, state_, entry)(state_, entry, cells_);
   ui.SetResultCells(cells_);

@@ -38,7 +38,6 @@ class ConjugationSession {
   Text prepared_entry_;
   Text notice_;  // the restricted-use notice of that entry's verb
   FormCells cells_;
-  Text persons_;
 };
 
 }  // namespace flexoria

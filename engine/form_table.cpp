@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/regular_values.h"
+
 namespace flexoria {
 namespace {
 
@@ -96,6 +98,19 @@ std::span<const TextView> PersonLabelsOf(PersonLabels labels) {
       break;
   }
   return {};
+}
+
+TextView PersonColumnText(PersonLabels labels) {
+  static const std::array<Text, 3> kColumns = [] {
+    std::array<Text, 3> columns;
+    for (const PersonLabels kind : {kSixPersons, kImperative, kNoPersons}) {
+      const auto labels_of_kind = PersonLabelsOf(kind);
+      JoinColumn(labels_of_kind, labels_of_kind.size(), kLineBreak,
+                 columns[static_cast<std::size_t>(kind)]);
+    }
+    return columns;
+  }();
+  return kColumns[static_cast<std::size_t>(labels)];
 }
 
 TenseWriter WriterFor(const FormSpec& form, const ConjugationState& state, TextView entry_text) {

@@ -51,6 +51,9 @@ const FormSpec* FindForm(std::string_view name_or_number);
 // labels at all for the forms without persons.
 std::span<const TextView> PersonLabelsOf(PersonLabels labels);
 
+// The person column as displayed: each label after a line break.
+TextView PersonColumnText(PersonLabels labels);
+
 // The writer for the verb in `state` (class from InfEnding; "ír" as "ir").
 TenseWriter WriterFor(const FormSpec& form, const ConjugationState& state, TextView entry_text);
 

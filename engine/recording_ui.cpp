@@ -10,9 +10,26 @@ void RecordingUi::PrepareRequest(TextView entry, int option) {
   messages_.clear();
 }
 
-void RecordingUi::SetResultCells(const FormCells& cells) {
-  JoinColumn(cells.stems, cells.count, kLineBreak, stems_);
-  JoinColumn(cells.endings, cells.count, kLineBreak, endings_);
+std::span<const Text> RecordingUi::shown_stems() const {
+  if (shown_ == nullptr) return {};
+  return std::span(shown_->stems).first(shown_->count);
+}
+
+std::span<const Text> RecordingUi::shown_endings() const {
+  if (shown_ == nullptr) return {};
+  return std::span(shown_->endings).first(shown_->count);
+}
+
+Text RecordingUi::stems() const {
+  Text column;
+  JoinColumn(shown_stems(), shown_stems().size(), kLineBreak, column);
+  return column;
+}
+
+Text RecordingUi::endings() const {
+  Text column;
+  JoinColumn(shown_endings(), shown_endings().size(), kLineBreak, column);
+  return column;
 }
 
 void RecordingUi::ShowMessage(TextView text, TextView title) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "engine/request_ui.h"
@@ -23,15 +24,20 @@ class RecordingUi : public RequestUi {
   int SelectedOption() const override { return option_; }
   void SetTenseTitle(TextView title) override { title_.assign(title); }
   void SetPersonColumn(TextView persons) override { persons_.assign(persons); }
-  void SetResultCells(const FormCells& cells) override;
+  void SetResultCells(const FormCells& cells) override { shown_ = &cells; }
   void SetEndingColour(std::uint32_t rgb) override { ending_colour_ = rgb; }
   void ShowMessage(TextView text, TextView title) override;
 
   const std::vector<Message>& messages() const { return messages_; }
   const Text& title() const { return title_; }
   const Text& persons() const { return persons_; }
-  const Text& stems() const { return stems_; }
-  const Text& endings() const { return endings_; }
+  // The cells on display: the last form shown, held by the session that
+  // showed it and valid while it lives; nothing before the first.
+  std::span<const Text> shown_stems() const;
+  std::span<const Text> shown_endings() const;
+  // The columns as the window displays them, each cell after a line break.
+  Text stems() const;
+  Text endings() const;
   bool endings_red() const { return ending_colour_ == kPureRed; }
 
  private:
@@ -40,8 +46,7 @@ class RecordingUi : public RequestUi {
   std::vector<Message> messages_;
   Text title_;
   Text persons_;
-  Text stems_;
-  Text endings_;
+  const FormCells* shown_ = nullptr;
   std::uint32_t ending_colour_ = 0;  // black until the first accepted request
 };
 
