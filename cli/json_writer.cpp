@@ -88,6 +88,12 @@ void JsonWriter::String(std::string_view key, TextView value) {
   Quoted(value);
 }
 
+void JsonWriter::AsciiString(std::string_view key, std::string_view value) {
+  Key(key);
+  Separate();
+  Quoted(value);
+}
+
 void JsonWriter::Number(std::string_view key, long long value) {
   Key(key);
   Separate();
@@ -100,6 +106,12 @@ void JsonWriter::Boolean(std::string_view key, bool value) {
   Key(key);
   Separate();
   out_ += value ? "true" : "false";
+}
+
+void JsonWriter::Null(std::string_view key) {
+  Key(key);
+  Separate();
+  out_ += "null";
 }
 
 void JsonWriter::Quoted(std::string_view name) {

@@ -19,8 +19,11 @@ class JsonWriter {
   void EndArray();
   void Key(std::string_view key);
   void String(std::string_view key, TextView value);
+  // A value of our own, plain ASCII that needs no escapes.
+  void AsciiString(std::string_view key, std::string_view value);
   void Number(std::string_view key, long long value);
   void Boolean(std::string_view key, bool value);
+  void Null(std::string_view key);
 
  private:
   void Separate();
