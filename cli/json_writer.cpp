@@ -1,5 +1,6 @@
 #include "cli/json_writer.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace flexoria {
@@ -48,37 +49,63 @@ bool NeedsEscape(char32_t c) { return c < 0x20 || c == U'"' || c == U'\\'; }
 
 }  // namespace
 
+void JsonWriter::Flush() {
+  out_.append(buffer_, at_);
+  at_ = buffer_;
+}
+
+void JsonWriter::Room(std::size_t bytes) {
+  if (static_cast<std::size_t>(buffer_ + sizeof buffer_ - at_) < bytes) Flush();
+}
+
+// Longer texts go through in pieces.
+void JsonWriter::PutAscii(std::string_view text) {
+  while (!text.empty()) {
+    Room(1);
+    const std::size_t room = static_cast<std::size_t>(buffer_ + sizeof buffer_ - at_);
+    const std::string_view piece = text.substr(0, room);
+    at_ = std::copy(piece.begin(), piece.end(), at_);
+    text.remove_prefix(piece.size());
+  }
+}
+
 void JsonWriter::Separate() {
-  if (!first_) out_ += ',';
+  Room(1);
+  if (!first_) Put(',');
   first_ = false;
 }
 
 void JsonWriter::BeginObject() {
   Separate();
-  out_ += '{';
+  Room(1);
+  Put('{');
   first_ = true;
 }
 
 void JsonWriter::EndObject() {
-  out_ += '}';
+  Room(1);
+  Put('}');
   first_ = false;
 }
 
 void JsonWriter::BeginArray(std::string_view key) {
   Key(key);
-  out_ += '[';
+  Room(1);
+  Put('[');
   first_ = true;
 }
 
 void JsonWriter::EndArray() {
-  out_ += ']';
+  Room(1);
+  Put(']');
   first_ = false;
 }
 
 void JsonWriter::Key(std::string_view key) {
   Separate();
   Quoted(key);
-  out_ += ':';
+  Room(1);
+  Put(':');
   first_ = true;  // the value follows without a comma
 }
 
@@ -99,45 +126,48 @@ void JsonWriter::Number(std::string_view key, long long value) {
   Separate();
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out_.append(digits, end);
+  PutAscii(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 void JsonWriter::Boolean(std::string_view key, bool value) {
   Key(key);
   Separate();
-  out_ += value ? "true" : "false";
+  PutAscii(value ? "true" : "false");
 }
 
 void JsonWriter::Null(std::string_view key) {
   Key(key);
   Separate();
-  out_ += "null";
+  PutAscii("null");
 }
 
 void JsonWriter::Quoted(std::string_view name) {
   // Names are ours and need no escapes.
-  out_.append(1, '"').append(name).append(1, '"');
+  Room(1);
+  Put('"');
+  PutAscii(name);
+  Room(1);
+  Put('"');
 }
 
-// One pass straight into the buffer: answers are written a hundred
-// thousand times in a sweep.
 void JsonWriter::Quoted(TextView text) {
   constexpr std::size_t kWidest = 6;  // \u00xx, or four bytes of UTF-8
-  const std::size_t start = out_.size();
-  out_.resize(start + 2 + kWidest * text.size());
-  char* at = out_.data() + start;
-  *at++ = '"';
+  // A text that fits is checked for room once, not at every character.
+  const bool fits = text.size() < (sizeof buffer_ - 2) / kWidest;
+  Room(fits ? 2 + kWidest * text.size() : 1);
+  Put('"');
   for (char32_t c : text) {
+    if (!fits) Room(kWidest);
     if (c >= 0x80) {
-      at = WriteUtf8(c, at);
+      at_ = WriteUtf8(c, at_);
     } else if (NeedsEscape(c)) {
-      at = WriteEscaped(c, at);
+      at_ = WriteEscaped(c, at_);
     } else {
-      *at++ = static_cast<char>(c);
+      Put(static_cast<char>(c));
     }
   }
-  *at++ = '"';
-  out_.resize(static_cast<std::size_t>(at - out_.data()));
+  Room(1);
+  Put('"');
 }
 
 }  // namespace flexoria

@@ -1,5 +1,8 @@
-// Writes the replay protocol's answers straight into one reused buffer:
-// compact JSON, escaping only what JSON requires, other characters as UTF-8.
+// Writes JSON into a reused string: compact, escaping only what JSON
+// requires, other characters as UTF-8. The text goes through a buffer of
+// the writer's own and reaches the string when the writer is flushed or
+// destroyed: a sweep writes millions of short strings, and appending each
+// on its own costs more than its characters.
 #pragma once
 
 #include <string>
@@ -12,6 +15,9 @@ namespace flexoria {
 class JsonWriter {
  public:
   explicit JsonWriter(std::string& out) : out_(out) {}
+  ~JsonWriter() { Flush(); }
+  JsonWriter(const JsonWriter&) = delete;
+  JsonWriter& operator=(const JsonWriter&) = delete;
 
   void BeginObject();
   void EndObject();
@@ -25,13 +31,21 @@ class JsonWriter {
   void Boolean(std::string_view key, bool value);
   void Null(std::string_view key);
 
+  // Appends what is written so far to the string.
+  void Flush();
+
  private:
+  void Room(std::size_t bytes);
+  void Put(char c) { *at_++ = c; }
+  void PutAscii(std::string_view text);
   void Separate();
   void Quoted(std::string_view name);
   void Quoted(TextView text);
 
   std::string& out_;
   bool first_ = true;
+  char buffer_[4096];
+  char* at_ = buffer_;
 };
 
 }  // namespace flexoria
