@@ -12,8 +12,6 @@ using enum ArException;
 using enum Composition;
 using enum CliticPlace;
 
-constexpr std::size_t kFormCount = 24;
-
 constexpr FormSpec Simple(int option, std::string_view name, TextView title, PersonLabels persons,
                           TenseWriter ar, TenseWriter er, TenseWriter ir, ArException exception,
                           Mood mood = Mood::kIndicative, CliticPlace clitic = kBefore) {
@@ -46,7 +44,7 @@ constexpr FormSpec WholeImperative(std::string_view name, TextView title, Compos
 constexpr Mood kSubjunctive = Mood::kSubjunctive;
 constexpr Mood kNonFinite = Mood::kNonFinite;
 
-constexpr std::array<FormSpec, kFormCount> kForms{{
+constexpr std::array<FormSpec, kFullParadigmFormCount> kForms{{
     Simple(1, "presente", U"Presente de Indicativo", kSixPersons, WritePresentAr, WritePresentEr,
            WritePresentIr, kVerbIr),
     Simple(2, "perfecto", U"Perfecto simple de Indicativo", kSixPersons, WritePreteriteAr,

@@ -15,6 +15,8 @@
 namespace flexoria {
 
 inline constexpr int kOptionCount = 13;
+// The thirteen, the nine compound tenses and the two whole imperatives.
+inline constexpr std::size_t kFullParadigmFormCount = 24;
 
 // kImperative: the window's (tú and vosotros); kWholeImperative: tú, usted,
 // nosotros, vosotros, ustedes.

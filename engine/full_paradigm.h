@@ -53,7 +53,7 @@ struct FullParadigmResult {
   // The message of a refused entry; nothing was conjugated then.
   std::optional<Message> refusal;
   std::size_t form_count = 0;  // 0 when nothing was conjugated
-  std::array<FullForm, 24> forms;
+  std::array<FullForm, kFullParadigmFormCount> forms;
 
   // In the order of FullParadigmForms().
   std::span<const FullForm> Forms() const { return {forms.data(), form_count}; }
