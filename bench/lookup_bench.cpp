@@ -25,9 +25,7 @@ using Catalogue = MatchKind (*)(ConjugationState&, TextView);
 
 void CatalogueLookup(benchmark::State& bench, Catalogue catalogue, TextView verb) {
   ConjugationState state = RegularState(verb);
-  for (auto _ : bench) {
-    benchmark::DoNotOptimize(catalogue(state, verb));
-  }
+  for (auto _ : bench) benchmark::DoNotOptimize(catalogue(state, verb));
 }
 
 BENCHMARK_CAPTURE(LexiconLookup, hit, U"trabajar");

@@ -1,12 +1,16 @@
-// The whole lexicon in every view through one session: 10,836 words times
-// 13 options, 140,868 requests.
+// The whole lexicon in every view through one session (10,836 words times
+// 13 options, 140,868 requests), and beside it the whole lexicon's full
+// paradigm as JSON Lines, as `flexoria-cli conjugate --json -` writes it.
 #include <benchmark/benchmark.h>
 
 #include <unordered_set>
 #include <vector>
 
+#include "bench/allocation_count.h"
+#include "cli/paradigm_json.h"
 #include "engine/conjugation_session.h"
 #include "engine/form_table.h"
+#include "engine/full_paradigm.h"
 #include "engine/recording_ui.h"
 #include "lexicon/word_lists.h"
 
@@ -47,6 +51,36 @@ void BM_Sweep(benchmark::State& bench) {
 }
 
 BENCHMARK(BM_Sweep)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Every form of every word, one JSON line each into one buffer that a
+// writer would flush per line. After the first pass every buffer has its
+// size, so the counter of allocations per verb shows what steady state costs.
+void BM_FullParadigmJsonLines(benchmark::State& bench) {
+  const std::vector<TextView> words = LexiconWords();
+  FullParadigm paradigm;
+  std::string line;
+  std::int64_t bytes = 0;
+  std::int64_t allocations = 0;
+  bool vos = bench.range(0) != 0;
+  for (auto _ : bench) {
+    const std::int64_t before = AllocationCount();
+    for (TextView word : words) {
+      line.clear();
+      AppendParadigmJson(paradigm.Conjugate(word, vos), nullptr, line);
+      line += '\n';
+      benchmark::DoNotOptimize(line.data());
+      bytes += static_cast<std::int64_t>(line.size());
+    }
+    allocations += AllocationCount() - before;
+  }
+  const auto iterations = static_cast<double>(bench.iterations());
+  bench.counters["verbs"] = static_cast<double>(words.size());
+  bench.counters["MB_per_pass"] = static_cast<double>(bytes) / iterations / 1e6;
+  bench.counters["allocations_per_verb"] =
+      static_cast<double>(allocations) / iterations / static_cast<double>(words.size());
+}
+
+BENCHMARK(BM_FullParadigmJsonLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
 }  // namespace flexoria

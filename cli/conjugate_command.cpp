@@ -1,7 +1,9 @@
 #include "cli/conjugate_command.h"
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <charconv>
 #include <cstdlib>
 #include <iostream>
 #include <sstream>
@@ -11,88 +13,134 @@
 #include "cli/paradigm_json.h"
 #include "cli/paradigm_table.h"
 #include "engine/form_table.h"
+#include "engine/full_paradigm.h"
 
 namespace flexoria {
 namespace {
 
 constexpr std::string_view kCannotConjugate = "no se puede conjugar.";
+constexpr std::string_view kNotUtf8 = "flexoria-cli conjugate: un verbo no está en UTF-8 válido.\n";
 
-std::vector<const FormSpec*> FormsToShow(const FormSpec* chosen) {
-  if (chosen != nullptr) return {chosen};
-  std::vector<const FormSpec*> all;
-  for (const FormSpec& form : AllForms()) all.push_back(&form);
-  return all;
-}
+// Conjugates and reports verb after verb through one paradigm, whose
+// buffers every verb reuses.
+class Conjugator {
+ public:
+  Conjugator(const ConjugateRequest& request, std::ostream& out, std::ostream& err)
+      : request_(request), out_(out), err_(err) {}
 
-std::optional<std::vector<Text>> DecodeAll(const std::vector<std::string>& verbs) {
-  std::vector<Text> entries;
-  for (const std::string& verb : verbs) {
-    auto entry = DecodeUtf8(verb);
-    if (!entry) return std::nullopt;
-    entries.push_back(std::move(*entry));
+  void Run(TextView entry) {
+    const FullParadigmResult& paradigm = paradigm_.Conjugate(entry, request_.vos);
+    for (const Message& notice : paradigm.notices) {
+      err_ << MessageForTerminal(paradigm.entry, notice) << '\n';
+    }
+    if (paradigm.refusal) {
+      err_ << MessageForTerminal(paradigm.entry, *paradigm.refusal) << '\n';
+    } else if (!paradigm.conjugated()) {
+      err_ << EncodeUtf8(paradigm.entry) << ": " << kCannotConjugate << '\n';
+    }
+    if (request_.json) {
+      json_.clear();
+      AppendParadigmJson(paradigm, request_.form, json_);
+      json_ += '\n';
+      out_ << json_;
+    } else if (paradigm.conjugated()) {
+      if (shown_any_) out_ << '\n';
+      WriteParadigmTable(out_, paradigm, request_.form, {request_.colour, request_.width});
+    }
+    shown_any_ = shown_any_ || paradigm.conjugated();
+    if (!paradigm.conjugated()) status_ = kExitRefused;
   }
-  return entries;
-}
 
-// Returns whether the verb was conjugated.
-bool ReportVerb(const Paradigm& paradigm, const ConjugateRequest& request, bool first,
-                std::ostream& out, std::ostream& err) {
-  for (const Message& notice : paradigm.notices) {
-    err << MessageForTerminal(paradigm.entry, notice) << '\n';
+  void RunLines(std::istream& in) {
+    for (std::string line; std::getline(in, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (line.empty()) continue;
+      if (!DecodeUtf8(line, entry_)) {
+        err_ << kNotUtf8;
+        status_ = kExitUsage;
+        continue;
+      }
+      Run(entry_);
+    }
   }
-  if (paradigm.refusal) {
-    err << MessageForTerminal(paradigm.entry, *paradigm.refusal) << '\n';
-  } else if (paradigm.forms.empty()) {
-    err << EncodeUtf8(paradigm.entry) << ": " << kCannotConjugate << '\n';
-  }
-  if (request.json) {
-    out << ParadigmJson(paradigm).dump() << '\n';
-  } else if (!paradigm.forms.empty()) {
-    if (!first) out << '\n';
-    WriteParadigmTable(out, paradigm, request.colour);
-  }
-  return !paradigm.forms.empty();
-}
+
+  int status() const { return status_; }
+
+ private:
+  const ConjugateRequest& request_;
+  std::ostream& out_;
+  std::ostream& err_;
+  FullParadigm paradigm_;
+  std::string json_;
+  Text entry_;
+  bool shown_any_ = false;
+  int status_ = kExitOk;
+};
 
 std::string FormsHelp() {
   std::ostringstream help;
   help << "Formas (--option número o nombre):\n";
-  for (const FormSpec& form : AllForms()) {
-    help << "  " << (form.option < 10 ? " " : "") << form.option << "  " << form.name
-         << std::string(20 - form.name.size(), ' ') << EncodeUtf8(form.title) << '\n';
+  for (const FormSpec& form : FullParadigmForms()) {
+    const std::string number = form.option == 0 ? "  " : std::to_string(form.option);
+    help << "  " << std::string(2 - number.size(), ' ') << number << "  " << form.name
+         << std::string(form.name.size() < 24 ? 24 - form.name.size() : 1, ' ')
+         << EncodeUtf8(form.title) << '\n';
   }
   return help.str();
 }
 
+int TerminalColumns() {
+  winsize size{};
+  if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) != 0) return 0;
+  return size.ws_col;
+}
+
 }  // namespace
 
-int RunConjugate(const ConjugateRequest& request, std::ostream& out, std::ostream& err) {
-  const auto entries = DecodeAll(request.verbs);
-  if (!entries) {
-    err << "flexoria-cli conjugate: un verbo no está en UTF-8 válido.\n";
-    return kExitUsage;
+int RunConjugate(const ConjugateRequest& request, std::istream& in, std::ostream& out,
+                 std::ostream& err) {
+  std::vector<Text> entries;
+  for (const std::string& verb : request.verbs) {
+    auto entry = DecodeUtf8(verb);
+    if (!entry) {
+      err << kNotUtf8;
+      return kExitUsage;
+    }
+    entries.push_back(std::move(*entry));
   }
-  const std::vector<const FormSpec*> forms = FormsToShow(request.form);
-  int status = kExitOk;
-  bool first = true;
-  for (const Text& entry : *entries) {
-    const bool conjugated = ReportVerb(ConjugateEntry(entry, forms), request, first, out, err);
-    if (!conjugated) status = kExitRefused;
-    first = first && !conjugated;
+  Conjugator conjugator(request, out, err);
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    if (request.verbs[i] == kVerbsFromInput) {
+      conjugator.RunLines(in);
+    } else {
+      conjugator.Run(entries[i]);
+    }
   }
-  return status;
+  return conjugator.status();
 }
 
 bool ShouldColour(bool stdout_is_terminal, const char* no_color) {
   return stdout_is_terminal && (no_color == nullptr || *no_color == '\0');
 }
 
+std::size_t TableWidth(int terminal_columns, const char* columns) {
+  if (terminal_columns > 0) return static_cast<std::size_t>(terminal_columns);
+  if (columns == nullptr) return 0;
+  const std::string_view text(columns);
+  std::size_t width = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), width);
+  return error == std::errc() && end == text.data() + text.size() ? width : 0;
+}
+
 Command AddConjugateCommand(CLI::App& app) {
   auto options = std::make_shared<ConjugateRequest>();
   auto form = std::make_shared<std::string>();
   CLI::App* parser = app.add_subcommand(
-      "conjugate", "Conjuga cada VERBO en las trece formas, o en la forma pedida.");
-  parser->add_option("VERBO", options->verbs, "Infinitivos, tal como se escribirían en la ventana.")
+      "conjugate", "Conjuga cada VERBO en todas sus formas, o en la forma pedida.");
+  parser
+      ->add_option("VERBO", options->verbs,
+                   "Infinitivos, tal como se escribirían en la ventana; con «se», el verbo "
+                   "pronominal; «-» los lee de la entrada, uno por línea.")
       ->required();
   const CLI::Validator form_check(
       [](std::string& text) -> std::string {
@@ -103,16 +151,19 @@ Command AddConjugateCommand(CLI::App& app) {
   parser->add_option("-o,--option", *form, "Solo esta forma: su número o su nombre (ver abajo).")
       ->type_name("N|NOMBRE")
       ->check(form_check);
-  parser->add_flag(
-      "--json", options->json,
-      "Escribe un objeto JSON por verbo con las raíces y terminaciones de cada forma.");
+  parser->add_flag("--json", options->json,
+                   "Escribe un objeto JSON por verbo y por línea con las formas.");
+  parser->add_flag("--vos", options->vos, "Añade las formas de vos tras las de tú.");
   parser->footer(FormsHelp() +
                  "\nLas terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"
                  "Los avisos van a la salida de error; un verbo rechazado termina con estado 1.");
   auto run = [options, form] {
     if (!form->empty()) options->form = FindForm(*form);
-    options->colour = ShouldColour(isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"));
-    return RunConjugate(*options, std::cout, std::cerr);
+    const bool terminal = isatty(STDOUT_FILENO) == 1;
+    options->colour = ShouldColour(terminal, std::getenv("NO_COLOR"));
+    // Piped output has no width: one form below the other.
+    if (terminal) options->width = TableWidth(TerminalColumns(), std::getenv("COLUMNS"));
+    return RunConjugate(*options, std::cin, std::cout, std::cerr);
   };
   return {parser, run};
 }

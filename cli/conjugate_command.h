@@ -1,6 +1,7 @@
 // `flexoria-cli conjugate`: the forms of each verb given, as a table or JSON.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -9,18 +10,29 @@ namespace flexoria {
 
 struct FormSpec;
 
+// The verb that stands for "read the infinitives from standard input".
+inline constexpr std::string_view kVerbsFromInput = "-";
+
 struct ConjugateRequest {
   std::vector<std::string> verbs;  // UTF-8, exactly as typed
   const FormSpec* form = nullptr;  // every form when null
   bool json = false;
   bool colour = false;
+  bool vos = false;
+  std::size_t width = 0;  // the terminal's columns; 0 for one form below the other
 };
 
-// Writes the forms to `out` and the window's messages to `err`. Returns the
-// exit status: 1 when some verb was refused, 2 when an argument is not UTF-8.
-int RunConjugate(const ConjugateRequest& request, std::ostream& out, std::ostream& err);
+// Writes the forms to `out` and the window's messages to `err`; "-" among
+// the verbs reads one infinitive per line from `in`. Returns the exit
+// status: 1 when some verb was refused, 2 when a verb is not UTF-8.
+int RunConjugate(const ConjugateRequest& request, std::istream& in, std::ostream& out,
+                 std::ostream& err);
 
 // Red endings only on a terminal, and never when NO_COLOR is set to anything.
 bool ShouldColour(bool stdout_is_terminal, const char* no_color);
+
+// The width of a terminal for side-by-side columns: as the terminal says,
+// else COLUMNS when it is a number, else 0.
+std::size_t TableWidth(int terminal_columns, const char* columns);
 
 }  // namespace flexoria

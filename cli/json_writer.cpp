@@ -45,60 +45,77 @@ char* WriteEscaped(char32_t c, char* at) {
   return at;
 }
 
-constexpr std::size_t kWidest = 6;  // \u00xx, or four bytes of UTF-8
-
 bool NeedsEscape(char32_t c) { return c < 0x20 || c == U'"' || c == U'\\'; }
-
-char* WriteJsonText(TextView text, char* at) {
-  for (const char32_t c : text) {
-    if (c >= 0x80) {
-      at = WriteUtf8(c, at);
-    } else if (NeedsEscape(c)) {
-      at = WriteEscaped(c, at);
-    } else {
-      *at++ = static_cast<char>(c);
-    }
-  }
-  return at;
-}
 
 }  // namespace
 
+void JsonWriter::Flush() {
+  out_.append(buffer_, at_);
+  at_ = buffer_;
+}
+
+void JsonWriter::Room(std::size_t bytes) {
+  if (static_cast<std::size_t>(buffer_ + sizeof buffer_ - at_) < bytes) Flush();
+}
+
+// Longer texts go through in pieces.
+void JsonWriter::PutAscii(std::string_view text) {
+  while (!text.empty()) {
+    Room(1);
+    const std::size_t room = static_cast<std::size_t>(buffer_ + sizeof buffer_ - at_);
+    const std::string_view piece = text.substr(0, room);
+    at_ = std::copy(piece.begin(), piece.end(), at_);
+    text.remove_prefix(piece.size());
+  }
+}
+
 void JsonWriter::Separate() {
-  if (!first_) out_ += ',';
+  Room(1);
+  if (!first_) Put(',');
   first_ = false;
 }
 
 void JsonWriter::BeginObject() {
   Separate();
-  out_ += '{';
+  Room(1);
+  Put('{');
   first_ = true;
 }
 
 void JsonWriter::EndObject() {
-  out_ += '}';
+  Room(1);
+  Put('}');
   first_ = false;
 }
 
 void JsonWriter::BeginArray(std::string_view key) {
   Key(key);
-  out_ += '[';
+  Room(1);
+  Put('[');
   first_ = true;
 }
 
 void JsonWriter::EndArray() {
-  out_ += ']';
+  Room(1);
+  Put(']');
   first_ = false;
 }
 
 void JsonWriter::Key(std::string_view key) {
   Separate();
   Quoted(key);
-  out_ += ':';
+  Room(1);
+  Put(':');
   first_ = true;  // the value follows without a comma
 }
 
 void JsonWriter::String(std::string_view key, TextView value) {
+  Key(key);
+  Separate();
+  Quoted(value);
+}
+
+void JsonWriter::AsciiString(std::string_view key, std::string_view value) {
   Key(key);
   Separate();
   Quoted(value);
@@ -109,57 +126,66 @@ void JsonWriter::Number(std::string_view key, long long value) {
   Separate();
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  out_.append(digits, end);
+  PutAscii(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 void JsonWriter::Boolean(std::string_view key, bool value) {
   Key(key);
   Separate();
-  out_ += value ? "true" : "false";
+  PutAscii(value ? "true" : "false");
+}
+
+void JsonWriter::Null(std::string_view key) {
+  Key(key);
+  Separate();
+  PutAscii("null");
 }
 
 void JsonWriter::Quoted(std::string_view name) {
   // Names are ours and need no escapes.
-  out_.append(1, '"').append(name).append(1, '"');
+  Room(1);
+  Put('"');
+  PutAscii(name);
+  Room(1);
+  Put('"');
 }
 
 void JsonWriter::Column(std::string_view key, std::span<const Text> cells, TextView line_break) {
   Key(key);
   Separate();
-  // The line break is escaped once, then copied before every cell.
-  std::string escaped_break(kWidest * line_break.size(), '\0');
-  escaped_break.resize(static_cast<std::size_t>(WriteJsonText(line_break, escaped_break.data()) -
-                                                escaped_break.data()));
-  std::size_t length = cells.size() * line_break.size();
-  for (const Text& cell : cells) length += cell.size();
-  char* at = Reserve(length);
-  *at++ = '"';
+  Room(1);
+  Put('"');
   for (const Text& cell : cells) {
-    at = std::copy(escaped_break.begin(), escaped_break.end(), at);
-    at = WriteJsonText(cell, at);
+    PutEscaped(line_break);
+    PutEscaped(cell);
   }
-  *at++ = '"';
-  Commit(at);
+  Room(1);
+  Put('"');
 }
 
-// One pass straight into the buffer: answers are written a hundred
-// thousand times in a sweep.
 void JsonWriter::Quoted(TextView text) {
-  char* at = Reserve(text.size());
-  *at++ = '"';
-  at = WriteJsonText(text, at);
-  *at++ = '"';
-  Commit(at);
+  Room(1);
+  Put('"');
+  PutEscaped(text);
+  Room(1);
+  Put('"');
 }
 
-char* JsonWriter::Reserve(std::size_t characters) {
-  const std::size_t start = out_.size();
-  out_.resize(start + 2 + kWidest * characters);
-  return out_.data() + start;
-}
-
-void JsonWriter::Commit(const char* end) {
-  out_.resize(static_cast<std::size_t>(end - out_.data()));
+void JsonWriter::PutEscaped(TextView text) {
+  constexpr std::size_t kWidest = 6;  // \u00xx, or four bytes of UTF-8
+  // A text that fits is checked for room once, not at every character.
+  const bool fits = text.size() < sizeof buffer_ / kWidest;
+  Room(fits ? kWidest * text.size() : 0);
+  for (char32_t c : text) {
+    if (!fits) Room(kWidest);
+    if (c >= 0x80) {
+      at_ = WriteUtf8(c, at_);
+    } else if (NeedsEscape(c)) {
+      at_ = WriteEscaped(c, at_);
+    } else {
+      Put(static_cast<char>(c));
+    }
+  }
 }
 
 }  // namespace flexoria

@@ -1,42 +1,72 @@
 #include "cli/paradigm_json.h"
 
-#include "cli/paradigm_table.h"
+#include "cli/json_writer.h"
 
 namespace flexoria {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
-Json MessageJson(const Message& message) {
-  return {{"title", PlainLines(message.title)}, {"text", PlainLines(message.text)}};
+// The window's line breaks (CR LF) as plain line feeds.
+void WriteMessage(JsonWriter& json, const Message& message) {
+  Text text = message.text;
+  for (auto at = text.find(U"\r\n"); at != Text::npos; at = text.find(U"\r\n", at)) {
+    text.erase(at, 1);
+  }
+  json.BeginObject();
+  json.String("title", message.title);
+  json.String("text", text);
+  json.EndObject();
 }
 
-Json FormJson(const ParadigmForm& form) {
-  Json rows = Json::array();
-  for (const ParadigmRow& row : form.rows) {
-    rows.push_back({{"person", EncodeUtf8(row.person)},
-                    {"stem", EncodeUtf8(row.stem)},
-                    {"ending", EncodeUtf8(row.ending)}});
+void WriteRow(JsonWriter& json, const FullRow& row) {
+  json.BeginObject();
+  json.String("person", row.person_label);
+  json.String("pronoun", row.pronoun);
+  if (!row.clitic.empty()) json.String("clitic", row.clitic);
+  if (!row.auxiliary.empty()) json.String("auxiliary", row.auxiliary);
+  json.String("stem", row.stem);
+  json.String("ending", row.ending);
+  json.String("text", row.text);
+  json.EndObject();
+}
+
+void WriteForm(JsonWriter& json, const FullForm& form) {
+  json.BeginObject();
+  if (form.form->option > 0) {
+    json.Number("option", form.form->option);
+  } else {
+    json.Null("option");
   }
-  return {{"option", form.form->option},
-          {"name", std::string(form.form->name)},
-          {"title", EncodeUtf8(form.form->title)},
-          {"rows", std::move(rows)}};
+  json.AsciiString("name", form.form->name);
+  json.String("title", form.form->title);
+  json.BeginArray("rows");
+  for (const FullRow& row : form.Rows()) WriteRow(json, row);
+  json.EndArray();
+  json.EndObject();
 }
 
 }  // namespace
 
-Json ParadigmJson(const Paradigm& paradigm) {
-  Json notices = Json::array();
-  for (const Message& notice : paradigm.notices) notices.push_back(MessageJson(notice));
-  Json forms = Json::array();
-  for (const ParadigmForm& form : paradigm.forms) forms.push_back(FormJson(form));
-  Json json;
-  json["verb"] = EncodeUtf8(paradigm.entry);
-  json["notices"] = std::move(notices);
-  json["refusal"] = paradigm.refusal ? MessageJson(*paradigm.refusal) : Json();
-  json["forms"] = std::move(forms);
-  return json;
+void AppendParadigmJson(const FullParadigmResult& paradigm, const FormSpec* only,
+                        std::string& out) {
+  JsonWriter json(out);
+  json.BeginObject();
+  json.String("verb", paradigm.entry);
+  json.Boolean("pronominal", paradigm.pronominal);
+  json.BeginArray("notices");
+  for (const Message& notice : paradigm.notices) WriteMessage(json, notice);
+  json.EndArray();
+  if (paradigm.refusal) {
+    json.Key("refusal");
+    WriteMessage(json, *paradigm.refusal);
+  } else {
+    json.Null("refusal");
+  }
+  json.BeginArray("forms");
+  for (const FullForm& form : paradigm.Forms()) {
+    if (only == nullptr || only == form.form) WriteForm(json, form);
+  }
+  json.EndArray();
+  json.EndObject();
 }
 
 }  // namespace flexoria

@@ -1,13 +1,15 @@
-// The paradigm as one JSON object, for programs: per form the stems and
-// endings that the table shows.
+// The paradigm as one line of JSON, for programs: per form its rows, each
+// with its person, pronoun, stem, ending and the whole form as written.
 #pragma once
 
-#include <nlohmann/json.hpp>
+#include <string>
 
-#include "engine/paradigm.h"
+#include "engine/full_paradigm.h"
 
 namespace flexoria {
 
-nlohmann::ordered_json ParadigmJson(const Paradigm& paradigm);
+// Appends the object for `paradigm` to `out`, without a line break; only
+// the form `only` when it is not null.
+void AppendParadigmJson(const FullParadigmResult& paradigm, const FormSpec* only, std::string& out);
 
 }  // namespace flexoria

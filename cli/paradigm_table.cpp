@@ -1,7 +1,9 @@
 #include "cli/paradigm_table.h"
 
 #include <algorithm>
+#include <array>
 #include <ostream>
+#include <vector>
 
 #include "engine/conjugation_session.h"
 
@@ -12,46 +14,113 @@ constexpr std::string_view kRed = "\x1b[31m";
 constexpr std::string_view kReset = "\x1b[0m";
 constexpr std::string_view kFormIndent = "  ";
 constexpr std::string_view kRowIndent = "    ";
+constexpr std::size_t kLabelGap = 2;
+constexpr std::size_t kColumnGap = 4;
+
+constexpr std::array<Mood, 4> kMoodOrder{Mood::kIndicative, Mood::kSubjunctive, Mood::kImperative,
+                                         Mood::kNonFinite};
+
+// A form laid out as lines, each with its width in characters (what a
+// terminal shows, without the colour escapes).
+struct Block {
+  std::vector<std::string> lines;
+  std::vector<std::size_t> widths;
+  std::size_t width = 0;
+
+  void Add(std::string line, std::size_t line_width) {
+    lines.push_back(std::move(line));
+    widths.push_back(line_width);
+    width = std::max(width, line_width);
+  }
+};
 
 // Widths count characters: a stem such as "actú" is four wide, not five bytes.
 struct ColumnWidths {
   std::size_t person = 0;
-  std::size_t stem = 0;
+  std::size_t before = 0;  // what stands before the ending
 };
 
-ColumnWidths WidthsOf(const ParadigmForm& form) {
+ColumnWidths WidthsOf(const FullForm& form) {
   ColumnWidths widths;
-  for (const ParadigmRow& row : form.rows) {
-    widths.person = std::max(widths.person, row.person.size());
-    widths.stem = std::max(widths.stem, row.stem.size());
+  for (const FullRow& row : form.Rows()) {
+    widths.person = std::max(widths.person, row.pronoun.size());
+    widths.before = std::max(widths.before, row.ending_at);
   }
   return widths;
 }
 
-void Pad(std::ostream& out, std::size_t width, std::size_t used) {
-  if (width > used) out << std::string(width - used, ' ');
+std::string Spaces(std::size_t width, std::size_t used) {
+  return std::string(width > used ? width - used : 0, ' ');
 }
 
-void WriteRow(std::ostream& out, const ParadigmRow& row, ColumnWidths widths, bool colour) {
-  out << kRowIndent;
+void AddRow(Block& block, const FullRow& row, ColumnWidths widths, bool colour) {
+  const TextView text = row.text;
+  const TextView ending = text.substr(row.ending_at, row.ending_length);
+  const TextView after = text.substr(row.ending_at + row.ending_length);
+  std::string line(kRowIndent);
+  std::size_t width = kRowIndent.size();
   if (widths.person > 0) {
-    out << EncodeUtf8(row.person);
-    Pad(out, widths.person + 2, row.person.size());
+    line += EncodeUtf8(row.pronoun) + Spaces(widths.person + kLabelGap, row.pronoun.size());
+    width += widths.person + kLabelGap;
   }
-  Pad(out, widths.stem, row.stem.size());
-  out << EncodeUtf8(row.stem);
-  if (colour && !row.ending.empty()) {
-    out << kRed << EncodeUtf8(row.ending) << kReset;
+  line += Spaces(widths.before, row.ending_at) + EncodeUtf8(text.substr(0, row.ending_at));
+  if (colour && !ending.empty()) {
+    line += std::string(kRed) + EncodeUtf8(ending) + std::string(kReset);
   } else {
-    out << EncodeUtf8(row.ending);
+    line += EncodeUtf8(ending);
   }
-  out << '\n';
+  line += EncodeUtf8(after);
+  width += widths.before + ending.size() + after.size();
+  block.Add(std::move(line), width);
 }
 
-void WriteForm(std::ostream& out, const ParadigmForm& form, bool colour) {
-  out << kFormIndent << EncodeUtf8(form.form->title) << '\n';
+Block BlockOf(const FullForm& form, bool colour) {
+  Block block;
+  block.Add(std::string(kFormIndent) + EncodeUtf8(form.form->title),
+            kFormIndent.size() + form.form->title.size());
   const ColumnWidths widths = WidthsOf(form);
-  for (const ParadigmRow& row : form.rows) WriteRow(out, row, widths, colour);
+  for (const FullRow& row : form.Rows()) AddRow(block, row, widths, colour);
+  return block;
+}
+
+void WriteBlock(std::ostream& out, const Block& block) {
+  for (const std::string& line : block.lines) out << line << '\n';
+}
+
+void WriteSideBySide(std::ostream& out, const Block& left, const Block& right) {
+  const std::size_t count = std::max(left.lines.size(), right.lines.size());
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i < left.lines.size()) out << left.lines[i];
+    if (i < right.lines.size()) {
+      const std::size_t used = i < left.widths.size() ? left.widths[i] : 0;
+      out << Spaces(left.width + kColumnGap, used) << right.lines[i];
+    }
+    out << '\n';
+  }
+}
+
+const FullForm* PartnerOf(const FullParadigmResult& paradigm, const FullForm& form) {
+  for (const FullForm& other : paradigm.Forms()) {
+    if (other.form->beside == form.form->name) return &other;
+  }
+  return nullptr;
+}
+
+// Each form once, a form that goes beside another right after it.
+std::vector<std::pair<const FullForm*, const FullForm*>> PairsToShow(
+    const FullParadigmResult& paradigm, const FormSpec* only) {
+  std::vector<std::pair<const FullForm*, const FullForm*>> pairs;
+  for (const FullForm& form : paradigm.Forms()) {
+    if (form.form == only) pairs.push_back({&form, nullptr});
+  }
+  if (only != nullptr) return pairs;
+  for (const Mood mood : kMoodOrder) {
+    for (const FullForm& form : paradigm.Forms()) {
+      if (form.form->mood != mood || !form.form->beside.empty()) continue;
+      pairs.push_back({&form, PartnerOf(paradigm, form)});
+    }
+  }
+  return pairs;
 }
 
 }  // namespace
@@ -64,13 +133,26 @@ std::string PlainLines(TextView text) {
   return lines;
 }
 
-void WriteParadigmTable(std::ostream& out, const Paradigm& paradigm, bool colour) {
+void WriteParadigmTable(std::ostream& out, const FullParadigmResult& paradigm, const FormSpec* only,
+                        TableLayout layout) {
   out << EncodeUtf8(paradigm.entry) << '\n';
   bool first = true;
-  for (const ParadigmForm& form : paradigm.forms) {
+  for (const auto& [form, partner] : PairsToShow(paradigm, only)) {
+    const Block left = BlockOf(*form, layout.colour);
     if (!first) out << '\n';
     first = false;
-    WriteForm(out, form, colour);
+    if (partner == nullptr) {
+      WriteBlock(out, left);
+      continue;
+    }
+    const Block right = BlockOf(*partner, layout.colour);
+    if (layout.width > 0 && left.width + kColumnGap + right.width <= layout.width) {
+      WriteSideBySide(out, left, right);
+    } else {
+      WriteBlock(out, left);
+      out << '\n';
+      WriteBlock(out, right);
+    }
   }
 }
 

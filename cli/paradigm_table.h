@@ -1,16 +1,25 @@
-// The paradigm as a terminal table: per form its title, then the persons,
-// the stems right-aligned against the endings as in the main window.
+// The paradigm as a terminal table: per form its title, then the persons by
+// their pronouns and the forms, right-aligned against their endings as in
+// the main window; a compound tense beside its simple one where the width
+// allows.
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
 #include <string>
 
-#include "engine/paradigm.h"
+#include "engine/full_paradigm.h"
 
 namespace flexoria {
 
-// `colour` paints each ending red with ANSI escapes.
-void WriteParadigmTable(std::ostream& out, const Paradigm& paradigm, bool colour);
+struct TableLayout {
+  bool colour = false;    // paints each ending red with ANSI escapes
+  std::size_t width = 0;  // the terminal's columns; 0 puts every form below the last
+};
+
+// Every form, or only `only` when it is not null.
+void WriteParadigmTable(std::ostream& out, const FullParadigmResult& paradigm, const FormSpec* only,
+                        TableLayout layout);
 
 // UTF-8 with the window's line breaks (CR LF) as plain line feeds.
 std::string PlainLines(TextView text);

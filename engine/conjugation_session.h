@@ -23,6 +23,11 @@ class ConjugationSession {
   // notices there and, unless the entry is refused, the selected form.
   RequestResult RunRequest(RequestUi& ui);
 
+  // The next request looks its verb up again and shows the unknown-word
+  // notice as for a verb not seen before: for callers that take each verb
+  // as a request of its own.
+  void ForgetLastVerb() { last_verb_.clear(); }
+
   const ConjugationState& state() const { return state_; }
   const Text& last_verb() const { return last_verb_; }
 

@@ -11,39 +11,95 @@ namespace {
 using enum PersonLabels;
 using enum ArException;
 
-constexpr std::array<FormSpec, kOptionCount> kForms{{
-    {1, "presente", U"Presente de Indicativo", kSixPersons, WritePresentAr, WritePresentEr,
-     WritePresentIr, kVerbIr},
-    {2, "perfecto", U"Perfecto simple de Indicativo", kSixPersons, WritePreteriteAr,
-     WritePreteriteErIr, WritePreteriteErIr, kStrongAndar},
-    {3, "imperfecto", U"Imperfecto de indicativo", kSixPersons, WriteImperfectAr,
-     WriteImperfectErIr, WriteImperfectErIr, kNoException},
-    {4, "futuro", U"Futuro de indicativo", kSixPersons, WriteFuture, WriteFuture, WriteFuture,
-     kNoException},
-    {5, "subj-presente", U"Presente de subjuntivo", kSixPersons, WritePresentSubjAr,
-     WritePresentSubjErIr, WritePresentSubjErIr, kNoException},
-    {6, "subj-imperfecto-1", U"Imperfecto I. de subjuntivo", kSixPersons, WriteImperfSubj1Ar,
-     WriteImperfSubj1ErIr, WriteImperfSubj1ErIr, kStrongAndar},
-    {13, "subj-imperfecto-2", U"Imperfecto II. de subjuntivo", kSixPersons, WriteImperfSubj2Ar,
-     WriteImperfSubj2ErIr, WriteImperfSubj2ErIr, kStrongAndar},
-    {7, "subj-futuro", U"Futuro de subjuntivo", kSixPersons, WriteFutureSubjAr, WriteFutureSubjErIr,
-     WriteFutureSubjErIr, kStrongAndar},
-    {8, "imperativo", U"Imperativo", kImperative, WriteImperativeAr, WriteImperativeEr,
-     WriteImperativeIr, kNoException},
-    {9, "condicional", U"Condicional", kSixPersons, WriteConditional, WriteConditional,
-     WriteConditional, kNoException},
-    {10, "infinitivo", U"Infinitivo", kNoPersons, WriteInfinitive, WriteInfinitive, WriteInfinitive,
-     kNoException},
-    {11, "participio", U"Participio", kNoPersons, WriteParticipleAr, WriteParticipleErIr,
-     WriteParticipleErIr, kNoException},
-    {12, "gerundio", U"Gerundio", kNoPersons, WriteGerundAr, WriteGerundErIr, WriteGerundErIr,
-     kNoException},
+using enum Composition;
+using enum CliticPlace;
+
+constexpr FormSpec Simple(int option, std::string_view name, TextView title, PersonLabels persons,
+                          TenseWriter ar, TenseWriter er, TenseWriter ir, ArException exception,
+                          Mood mood = Mood::kIndicative, CliticPlace clitic = kBefore) {
+  return {option, name, title, persons, ar, er, ir, exception, kWriter, 0, mood, clitic, {}};
+}
+
+constexpr FormSpec Compound(std::string_view name, TextView title, int haber_option, Mood mood,
+                            std::string_view beside) {
+  return {0,         name,         title, kSixPersons, nullptr, nullptr, nullptr, kNoException,
+          kCompound, haber_option, mood,  kBefore,     beside};
+}
+
+constexpr FormSpec WholeImperative(std::string_view name, TextView title, Composition composition,
+                                   CliticPlace clitic, std::string_view beside) {
+  return {0,
+          name,
+          title,
+          kWholeImperative,
+          nullptr,
+          nullptr,
+          nullptr,
+          kNoException,
+          composition,
+          0,
+          Mood::kImperative,
+          clitic,
+          beside};
+}
+
+constexpr Mood kSubjunctive = Mood::kSubjunctive;
+constexpr Mood kNonFinite = Mood::kNonFinite;
+
+constexpr std::array<FormSpec, kFullParadigmFormCount> kForms{{
+    Simple(1, "presente", U"Presente de Indicativo", kSixPersons, WritePresentAr, WritePresentEr,
+           WritePresentIr, kVerbIr),
+    Simple(2, "perfecto", U"Perfecto simple de Indicativo", kSixPersons, WritePreteriteAr,
+           WritePreteriteErIr, WritePreteriteErIr, kStrongAndar),
+    Simple(3, "imperfecto", U"Imperfecto de indicativo", kSixPersons, WriteImperfectAr,
+           WriteImperfectErIr, WriteImperfectErIr, kNoException),
+    Simple(4, "futuro", U"Futuro de indicativo", kSixPersons, WriteFuture, WriteFuture, WriteFuture,
+           kNoException),
+    Simple(5, "subj-presente", U"Presente de subjuntivo", kSixPersons, WritePresentSubjAr,
+           WritePresentSubjErIr, WritePresentSubjErIr, kNoException, kSubjunctive),
+    Simple(6, "subj-imperfecto-1", U"Imperfecto I. de subjuntivo", kSixPersons, WriteImperfSubj1Ar,
+           WriteImperfSubj1ErIr, WriteImperfSubj1ErIr, kStrongAndar, kSubjunctive),
+    Simple(13, "subj-imperfecto-2", U"Imperfecto II. de subjuntivo", kSixPersons,
+           WriteImperfSubj2Ar, WriteImperfSubj2ErIr, WriteImperfSubj2ErIr, kStrongAndar,
+           kSubjunctive),
+    Simple(7, "subj-futuro", U"Futuro de subjuntivo", kSixPersons, WriteFutureSubjAr,
+           WriteFutureSubjErIr, WriteFutureSubjErIr, kStrongAndar, kSubjunctive),
+    Simple(8, "imperativo", U"Imperativo", kImperative, WriteImperativeAr, WriteImperativeEr,
+           WriteImperativeIr, kNoException, Mood::kImperative, kJoinedAfter),
+    Simple(9, "condicional", U"Condicional", kSixPersons, WriteConditional, WriteConditional,
+           WriteConditional, kNoException),
+    Simple(10, "infinitivo", U"Infinitivo", kNoPersons, WriteInfinitive, WriteInfinitive,
+           WriteInfinitive, kNoException, kNonFinite, kJoinedAfter),
+    Simple(11, "participio", U"Participio", kNoPersons, WriteParticipleAr, WriteParticipleErIr,
+           WriteParticipleErIr, kNoException, kNonFinite, kNone),
+    Simple(12, "gerundio", U"Gerundio", kNoPersons, WriteGerundAr, WriteGerundErIr, WriteGerundErIr,
+           kNoException, kNonFinite, kJoinedAfter),
+    Compound("perfecto-compuesto", U"Pretérito perfecto compuesto de indicativo", 1,
+             Mood::kIndicative, "presente"),
+    Compound("pluscuamperfecto", U"Pretérito pluscuamperfecto de indicativo", 3, Mood::kIndicative,
+             "imperfecto"),
+    Compound("anterior", U"Pretérito anterior de indicativo", 2, Mood::kIndicative, "perfecto"),
+    Compound("futuro-compuesto", U"Futuro compuesto de indicativo", 4, Mood::kIndicative, "futuro"),
+    Compound("condicional-compuesto", U"Condicional compuesto", 9, Mood::kIndicative,
+             "condicional"),
+    Compound("subj-perfecto", U"Pretérito perfecto de subjuntivo", 5, kSubjunctive,
+             "subj-presente"),
+    Compound("subj-pluscuamperfecto-1", U"Pluscuamperfecto I. de subjuntivo", 6, kSubjunctive,
+             "subj-imperfecto-1"),
+    Compound("subj-pluscuamperfecto-2", U"Pluscuamperfecto II. de subjuntivo", 13, kSubjunctive,
+             "subj-imperfecto-2"),
+    Compound("subj-futuro-compuesto", U"Futuro compuesto de subjuntivo", 7, kSubjunctive,
+             "subj-futuro"),
+    WholeImperative("imperativo-afirmativo", U"Imperativo afirmativo", kImperativeAffirmative,
+                    kJoinedAfter, {}),
+    WholeImperative("imperativo-negativo", U"Imperativo negativo", kImperativeNegative, kBefore,
+                    "imperativo-afirmativo"),
 }};
 
 // Where each option's row stands in the table.
 constexpr std::array<std::size_t, kOptionCount + 1> kRowOfOption = [] {
   std::array<std::size_t, kOptionCount + 1> rows{};
-  for (std::size_t row = 0; row < kForms.size(); ++row) {
+  for (std::size_t row = 0; row < kOptionCount; ++row) {
     rows[static_cast<std::size_t>(kForms[row].option)] = row;
   }
   return rows;
@@ -51,6 +107,7 @@ constexpr std::array<std::size_t, kOptionCount + 1> kRowOfOption = [] {
 
 constexpr std::array<TextView, 6> kSixPersonLabels{U"1", U"2", U"3", U"1 1", U"2 2", U"3 3"};
 constexpr std::array<TextView, 6> kImperativeLabels{U"", U"2", U"", U"", U"2 2", U""};
+constexpr std::array<TextView, 5> kWholeImperativeLabels{U"2", U"3", U"1 1", U"2 2", U"3 3"};
 
 // Compared with the entry as typed, so " dar" is an ordinary -ar verb.
 bool IsStrongAndar(TextView entry_text) {
@@ -73,7 +130,9 @@ int OptionNumber(std::string_view text) {
 
 }  // namespace
 
-std::span<const FormSpec> AllForms() { return kForms; }
+std::span<const FormSpec> AllForms() { return std::span(kForms).first(kOptionCount); }
+
+std::span<const FormSpec> FullParadigmForms() { return kForms; }
 
 const FormSpec& FormForOption(int option) {
   if (option < 1 || option > kOptionCount) option = 1;
@@ -94,6 +153,8 @@ std::span<const TextView> PersonLabelsOf(PersonLabels labels) {
       return kSixPersonLabels;
     case kImperative:
       return kImperativeLabels;
+    case kWholeImperative:
+      return kWholeImperativeLabels;
     case kNoPersons:
       break;
   }

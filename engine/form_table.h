@@ -1,7 +1,8 @@
 // The forms Flexoria shows, one row each: its number among the window's
 // options, the short name the command line knows it by, its title, the
-// persons it has and the writer that the verb's class picks. The engine,
-// the command line, the window and the tests all read this one table.
+// persons it has, the writer that the verb's class picks, and for the forms
+// beyond the window's thirteen how they are built from the others. The
+// engine, the command line, the window and the tests all read this one table.
 #pragma once
 
 #include <array>
@@ -14,8 +15,25 @@
 namespace flexoria {
 
 inline constexpr int kOptionCount = 13;
+// The thirteen, the nine compound tenses and the two whole imperatives.
+inline constexpr std::size_t kFullParadigmFormCount = 24;
 
-enum class PersonLabels { kSixPersons, kImperative, kNoPersons };
+// kImperative: the window's (tú and vosotros); kWholeImperative: tú, usted,
+// nosotros, vosotros, ustedes.
+enum class PersonLabels { kSixPersons, kImperative, kWholeImperative, kNoPersons };
+
+// How a form is made.
+enum class Composition {
+  kWriter,                 // the writer the verb's class picks
+  kCompound,               // haber's form `source` and the participle
+  kImperativeAffirmative,  // tú and vosotros from the imperative, the rest from the subjunctive
+  kImperativeNegative,     // "no" and the present subjunctive
+};
+
+enum class Mood { kIndicative, kSubjunctive, kImperative, kNonFinite };
+
+// Where a pronominal verb's pronoun goes: me lavo, lávate, lavado.
+enum class CliticPlace { kBefore, kJoinedAfter, kNone };
 
 // Which verbs of the -ar class a form sends to another writer.
 enum class ArException {
@@ -33,17 +51,27 @@ struct FormSpec {
   TenseWriter er;
   TenseWriter ir;
   ArException exception;
+  Composition composition = Composition::kWriter;
+  int source = 0;  // kCompound: the option of haber's form
+  Mood mood = Mood::kIndicative;
+  CliticPlace clitic = CliticPlace::kBefore;
+  // The form a table for people prints this one beside (a compound beside
+  // its simple tense); empty for none.
+  std::string_view beside;
 };
 
-// Every form, in the order the window groups them and the command line
-// lists them.
+// The window's thirteen forms, in the order the window groups them.
 std::span<const FormSpec> AllForms();
+
+// Every form: the thirteen, then the compound tenses and the whole
+// imperative, which have no option number (0).
+std::span<const FormSpec> FullParadigmForms();
 
 // The form of option 1 to 13; an option out of range gets Presente.
 const FormSpec& FormForOption(int option);
 
-// The form with this short name (any letter case), or with this option
-// number written in digits; nothing for anything else.
+// The form with this short name (any letter case; every form has one), or
+// with this option number written in digits; nothing for anything else.
 const FormSpec* FindForm(std::string_view name_or_number);
 
 // The person label of each displayed line ("1", "2", ... "3 3"); an empty

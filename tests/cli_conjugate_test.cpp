@@ -11,7 +11,7 @@
 #include "cli/lexicon_command.h"
 #include "cli/paradigm_table.h"
 #include "engine/form_table.h"
-#include "engine/paradigm.h"
+#include "engine/full_paradigm.h"
 #include "lexicon/lexicon.h"
 #include "tests/test_support.h"
 
@@ -30,13 +30,22 @@ struct Output {
   std::string err;
 };
 
-Output Conjugate(std::vector<std::string> verbs, std::optional<int> option = {}, bool json = false,
-                 bool colour = false) {
+Output RunRequest(ConjugateRequest request, const std::string& input = {}) {
+  std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
-  const FormSpec* form = option ? &FormForOption(*option) : nullptr;
-  const int status = RunConjugate({std::move(verbs), form, json, colour}, out, err);
+  const int status = RunConjugate(request, in, out, err);
   return {status, out.str(), err.str()};
+}
+
+Output Conjugate(std::vector<std::string> verbs, std::optional<int> option = {}, bool json = false,
+                 bool colour = false) {
+  const FormSpec* form = option ? &FormForOption(*option) : nullptr;
+  return RunRequest({std::move(verbs), form, json, colour});
+}
+
+Json JsonOf(const std::string& verb, const char* form, bool vos = false) {
+  return Json::parse(RunRequest({{verb}, FindForm(form), true, false, vos}).out);
 }
 
 std::size_t Count(const std::string& text, const std::string& part) {
@@ -58,7 +67,7 @@ TEST(FormNames, NumbersAndShortNamesPickOptions) {
   }
 }
 
-TEST(ConjugateCommand, RegularVerbTableShowsAllThirteenFormsAsTheWindowDoes) {
+TEST(ConjugateCommand, RegularVerbTableShowsEveryFormByMood) {
   const Output run = Conjugate({"hablar"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, ReadFile(FLEXORIA_TEST_DATA_DIR "/conjugate_hablar.txt"));
@@ -69,28 +78,35 @@ TEST(ConjugateCommand, OneFormOnlyWithEndingsInRedWhenColoured) {
   EXPECT_EQ(Conjugate({"hablar"}, 12, false, true).out,
             "hablar\n  Gerundio\n    habl\x1b[31mando\x1b[0m\n");
   EXPECT_THAT(Conjugate({"hablar"}, 9, false, true).out,
-              HasSubstr("\n    1 1  hablar\x1b[31míamos\x1b[0m\n"));
+              HasSubstr("\n    nosotros       hablar\x1b[31míamos\x1b[0m\n"));
 }
 
 TEST(ConjugateCommand, ImperativeShowsOnlyTuAndVosotros) {
   EXPECT_EQ(Conjugate({"hablar"}, 8).out,
-            "hablar\n  Imperativo\n    2    habla\n    2 2  hablad\n");
+            "hablar\n  Imperativo\n    tú        habla\n    vosotros  hablad\n");
   const std::string tener = Conjugate({"tener"}, 8).out;
   EXPECT_EQ(Count(tener, "\n    "), 2u);
-  EXPECT_THAT(tener, HasSubstr("\n    2 2  tened\n"));
+  EXPECT_THAT(tener, HasSubstr("\n    vosotros  tened\n"));
 }
 
 TEST(ParadigmTable, StemsAlignRightByCharactersNotBytes) {
-  Paradigm paradigm;
-  paradigm.entry = U"tañer";
-  paradigm.forms.push_back(
-      {&FormForOption(1), {{U"1", U"tañ", U"o"}, {U"2", U"ta", U"es"}, {U"1 1", U"tañ", U"emos"}}});
-  paradigm.forms.push_back({&FormForOption(12), {{U"", U"tañ", U"endo"}}});
-  std::ostringstream out;
-  WriteParadigmTable(out, paradigm, false);
-  EXPECT_EQ(out.str(),
-            "tañer\n  Presente de Indicativo\n    1    taño\n    2     taes\n    1 1  tañemos\n"
-            "\n  Gerundio\n    tañendo\n");
+  EXPECT_EQ(Conjugate({"reír"}, 1).out,
+            "reír\n  Presente de Indicativo\n    yo             río\n    tú             ríes\n"
+            "    él/ella/usted  ríe\n    nosotros       reímos\n    vosotros       reís\n"
+            "    ellos/ustedes  ríen\n");
+}
+
+TEST(ParadigmTable, CompoundBesideSimpleWhenTheTerminalIsWideEnough) {
+  const auto table = [](std::size_t width) {
+    return RunRequest({{"hablar"}, nullptr, false, false, false, width}).out;
+  };
+  EXPECT_THAT(table(100),
+              HasSubstr("\n  Presente de Indicativo" + std::string(9, ' ') +
+                        "Pretérito perfecto compuesto de indicativo\n    yo             "
+                        "hablo" +
+                        std::string(11, ' ') + "yo                 he hablado\n"));
+  EXPECT_THAT(table(60),
+              HasSubstr("\n    ellos/ustedes  hablan\n\n  Pretérito perfecto compuesto"));
 }
 
 TEST(ConjugateCommand, JsonListsEveryFormInTheWindowsOrder) {
@@ -103,23 +119,23 @@ TEST(ConjugateCommand, JsonListsEveryFormInTheWindowsOrder) {
   for (const Json& verb : verbs) {
     SCOPED_TRACE(verb["verb"].get<std::string>());
     const Json& forms = verb["forms"];
-    ASSERT_EQ(forms.size(), 13u);
+    ASSERT_EQ(forms.size(), 24u);
     std::vector<std::size_t> rows;
     for (std::size_t i = 0; i < forms.size(); ++i) {
-      EXPECT_EQ(forms[i]["name"], AllForms()[i].name);
+      EXPECT_EQ(forms[i]["name"], FullParadigmForms()[i].name);
+      EXPECT_EQ(forms[i]["option"], i < 13 ? Json(AllForms()[i].option) : Json());
       rows.push_back(forms[i]["rows"].size());
     }
-    EXPECT_THAT(rows, ElementsAre(6, 6, 6, 6, 6, 6, 6, 6, 2, 6, 1, 1, 1));
+    EXPECT_THAT(
+        rows, ElementsAre(6, 6, 6, 6, 6, 6, 6, 6, 2, 6, 1, 1, 1, 6, 6, 6, 6, 6, 6, 6, 6, 6, 5, 5));
   }
 }
 
 TEST(ConjugateCommand, IrregularStemsAlignAgainstTheirEndings) {
   EXPECT_EQ(Conjugate({"tener"}, 1).out,
-            "tener\n  Presente de Indicativo\n    1    tengo\n    2    tienes\n    3    tiene\n"
-            "    1 1   tenemos\n    2 2   tenéis\n    3 3  tienen\n");
-  EXPECT_EQ(Conjugate({"pensar"}, 5).out,
-            "pensar\n  Presente de subjuntivo\n    1    piense\n    2    pienses\n"
-            "    3    piense\n    1 1   pensemos\n    2 2   penséis\n    3 3  piensen\n");
+            "tener\n  Presente de Indicativo\n    yo             tengo\n    tú             tienes\n"
+            "    él/ella/usted  tiene\n    nosotros        tenemos\n    vosotros        tenéis\n"
+            "    ellos/ustedes  tienen\n");
 }
 
 TEST(ConjugateCommand, NoticesGoToStandardErrorOncePerVerb) {
@@ -136,15 +152,19 @@ TEST(ConjugateCommand, NoticesGoToStandardErrorOncePerVerb) {
   EXPECT_EQ(unknown.err,
             "wolfear: Esta palabra no aparece en nuestra lista de verbos. Pero si existe, su "
             "conjugación será como sigue.\n");
-  EXPECT_THAT(unknown.out, HasSubstr("    1    wolfeo\n"));
+  EXPECT_THAT(unknown.out, HasSubstr("    yo             wolfeo\n"));
+  // A pronominal verb gets the notice of the plain one.
+  EXPECT_EQ(Conjugate({"wolfearse"}, 1).err,
+            "wolfearse: Esta palabra no aparece en nuestra lista de verbos. Pero si existe, su "
+            "conjugación será como sigue.\n");
 }
 
 TEST(ConjugateCommand, RefusedEntriesGetTheWindowMessageAndStatusOne) {
-  const Output reflexive = Conjugate({"tenerse"});
+  const Output reflexive = Conjugate({"tenersese"});
   EXPECT_EQ(reflexive.status, 1);
-  EXPECT_EQ(reflexive.err, "tenerse: Borre el pronombre \"se\".\n");
+  EXPECT_EQ(reflexive.err, "tenersese: Borre el pronombre \"se\".\n");
   EXPECT_THAT(reflexive.out, IsEmpty());
-  for (const char* entry : {"casa", "AMAR", "amar ", ""}) {
+  for (const char* entry : {"casa", "AMAR", "amar ", "", "casase", "se"}) {
     const Output run = Conjugate({entry});
     EXPECT_EQ(run.status, 1) << entry;
     EXPECT_EQ(run.err, std::string(entry) + ": Éste no es un infinitivo.\n");
@@ -168,17 +188,35 @@ TEST(ConjugateCommand, JsonHasStemsAndEndingsPerFormAndTheRefusal) {
   EXPECT_EQ(form["title"], "Presente de Indicativo");
   std::vector<std::string> cells;
   for (const Json& row : form["rows"]) {
-    cells.push_back(row["person"].get<std::string>() + "|" + row["stem"].get<std::string>() + "|" +
-                    row["ending"].get<std::string>());
+    cells.push_back(row["person"].get<std::string>() + "|" + row["pronoun"].get<std::string>() +
+                    "|" + row["stem"].get<std::string>() + "|" + row["ending"].get<std::string>() +
+                    "|" + row["text"].get<std::string>());
   }
-  EXPECT_THAT(cells, ElementsAre("1|habl|o", "2|habl|as", "3|habl|a", "1 1|habl|amos",
-                                 "2 2|habl|áis", "3 3|habl|an"));
+  EXPECT_THAT(
+      cells, ElementsAre("1|yo|habl|o|hablo", "2|tú|habl|as|hablas", "3|él/ella/usted|habl|a|habla",
+                         "1 1|nosotros|habl|amos|hablamos", "2 2|vosotros|habl|áis|habláis",
+                         "3 3|ellos/ustedes|habl|an|hablan"));
 
-  const Output refused = Conjugate({"hablarse"}, {}, true);
+  const Output refused = Conjugate({"hablarsese"}, {}, true);
   EXPECT_EQ(refused.status, 1);
   const Json json = Json::parse(refused.out);
   EXPECT_EQ(json["refusal"]["text"], "Borre el pronombre \"se\".");
   EXPECT_THAT(json["forms"], IsEmpty());
+}
+
+TEST(ConjugateCommand, JsonRowsOfCompoundVosAndPronominalForms) {
+  const Json tener = JsonOf("tener", "perfecto-compuesto", true);
+  EXPECT_TRUE(tener["forms"][0]["option"].is_null());
+  EXPECT_EQ(tener["forms"][0]["rows"][0],
+            Json::parse(R"({"person": "1", "pronoun": "yo", "auxiliary": "he", "stem": "ten",
+                            "ending": "ido", "text": "he tenido"})"));
+  EXPECT_EQ(tener["forms"][0]["rows"][2]["person"], "vos");
+  EXPECT_EQ(tener["forms"][0]["rows"][2]["pronoun"], "vos");
+  const Json lavarse = JsonOf("lavarse", "imperativo-negativo");
+  EXPECT_TRUE(lavarse["pronominal"]);
+  EXPECT_EQ(lavarse["forms"][0]["rows"][2],
+            Json::parse(R"({"person": "1 1", "pronoun": "nosotros", "clitic": "nos", "stem": "lav",
+                            "ending": "emos", "text": "no nos lavemos"})"));
 }
 
 TEST(ConjugateCommand, ArgumentsThatAreNotUtf8AreBadUsage) {

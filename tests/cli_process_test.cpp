@@ -85,17 +85,27 @@ TEST(CliProcess, HelpOnEveryCommandAndVersion) {
 TEST(CliProcess, PipedTablesArePlainAndMessagesGoToStandardError) {
   const CliRun ok = RunCli("conjugate hablar -o presente");
   EXPECT_EQ(ok.status, 0);
-  EXPECT_THAT(ok.out, HasSubstr("    2 2  habláis\n"));
+  EXPECT_THAT(ok.out, HasSubstr("    vosotros       habláis\n"));
   EXPECT_THAT(ok.out, Not(HasSubstr("\x1b")));
 
-  const CliRun refused = RunCli("conjugate tenerse");
+  const CliRun refused = RunCli("conjugate tenersese");
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.err, "tenerse: Borre el pronombre \"se\".\n");
+  EXPECT_EQ(refused.err, "tenersese: Borre el pronombre \"se\".\n");
   EXPECT_THAT(refused.out, IsEmpty());
 
   const CliRun lexicon = RunCli("lexicon wolfear");
   EXPECT_EQ(lexicon.status, 1);
   EXPECT_EQ(lexicon.out, "wolfear: no está en la lista de verbos\n");
+}
+
+TEST(CliProcess, InfinitivesFromStandardInputGiveJsonLines) {
+  const CliRun run = RunShell("printf 'amar\\n\\nirse\\ncasa\\n' | '" FLEXORIA_CLI_PATH
+                              "' conjugate --json -o gerundio -");
+  EXPECT_EQ(run.status, 1);
+  const auto lines = flexoria::testing::SplitAt(run.out, '\n');
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_THAT(lines[1], HasSubstr("\"text\":\"yéndose\""));
+  EXPECT_EQ(run.err, "casa: Éste no es un infinitivo.\n");
 }
 
 TEST(CliProcess, EndingsAreRedOnATerminalUnlessNoColorIsSet) {

@@ -38,10 +38,12 @@ std::vector<FormRow> ReadFormRows(const std::string& file_name) {
   for (std::string row; std::getline(data, row);) {
     if (row.empty() || row[0] == '#') continue;
     const auto fields = SplitAt(row, '\t');
-    const FormSpec* form = fields.size() == 4 ? FindForm(fields[2]) : nullptr;
+    const auto name = fields.size() == 4 ? SplitAt(fields[2], ':') : std::vector<std::string>{};
+    const FormSpec* form = name.empty() ? nullptr : FindForm(name[0]);
     EXPECT_TRUE(form != nullptr) << file_name << ": " << row;
     if (form == nullptr) continue;
-    rows.push_back({fields[0], fields[1], form->option, SplitAt(fields[3], '|')});
+    const bool vos = name.size() == 2 && name[1] == "vos";
+    rows.push_back({fields[0], fields[1], form->option, SplitAt(fields[3], '|'), form, vos});
   }
   return rows;
 }

@@ -41,12 +41,16 @@ std::vector<std::string> SplitAt(const std::string& text, char separator);
 std::string ReadFile(const std::string& path);
 
 // A row of a forms data file (tests/data/*_forms.tsv): what one request
-// for `entry` with `option` selected shows, each line "stem+ending".
+// for `entry` with `option` selected shows, each line "stem+ending"; or,
+// in the full paradigm's file, each form as written. A form named
+// "presente:vos" stands for the vos row of that form alone.
 struct FormRow {
   std::string group;
   std::string entry;
   int option = 0;
   std::vector<std::string> lines;
+  const FormSpec* form = nullptr;
+  bool vos = false;
 };
 
 // Reads every row of a forms file in tests/data; fails the test on a

@@ -1,0 +1,29 @@
+// A pronoun joined after a verb form (lávate, sentémonos, poniéndose): the
+// letters the join drops and the written accent the longer word needs, by
+// the stress rules of Spanish spelling.
+#pragma once
+
+#include <cstddef>
+
+#include "core/text.h"
+
+namespace flexoria {
+
+// The vowel that carries the stress of `word`: the one with a written
+// accent, else the one the default rules give (next to last syllable for
+// words ending in a vowel, n or s; last syllable otherwise). npos for a
+// word without vowels.
+std::size_t StressedVowel(TextView word);
+
+// How many syllables `word` has.
+std::size_t SyllableCount(TextView word);
+
+// The vowel without its written accent; any other character as it is.
+char32_t WithoutAccent(char32_t c);
+
+// Writes `bare` + `pronoun` into `out` with the written accent the new word
+// needs; `verb` (the infinitive) only picks out the exceptions. Returns how
+// many letters of `bare` the join dropped (lavemos + nos: one).
+std::size_t AttachEnclitic(TextView verb, TextView bare, TextView pronoun, Text& out);
+
+}  // namespace flexoria

@@ -1,0 +1,41 @@
+// The full paradigm: compound tenses, the whole imperative, vos and the
+// pronominal verbs, against the Academy's tables.
+#include "engine/full_paradigm.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/test_support.h"
+
+namespace flexoria::testing {
+namespace {
+
+std::vector<std::string> TextsOf(const FullForm& form, bool vos_only) {
+  std::vector<std::string> texts;
+  for (const FullRow& row : form.Rows()) {
+    if (!vos_only || row.person == kVos) texts.push_back(Utf8(row.text));
+  }
+  return texts;
+}
+
+TEST(FullParadigm, FormsAsTheAcademyWritesThem) {
+  const auto rows = ReadFormRows("full_paradigm_forms.tsv");
+  EXPECT_EQ(rows.size(), 134u);
+  FullParadigm paradigm;
+  for (const FormRow& row : rows) {
+    SCOPED_TRACE(row.group + ": " + row.entry + " " + std::string(row.form->name));
+    const FullParadigmResult& result = paradigm.Conjugate(U32(row.entry), row.vos);
+    ASSERT_TRUE(result.conjugated());
+    const FullForm& form =
+        result.forms[static_cast<std::size_t>(row.form - FullParadigmForms().data())];
+    const std::vector<std::string> texts = TextsOf(form, row.vos);
+    std::vector<std::string> expected = row.lines;
+    for (std::size_t i = 0; i < expected.size() && i < texts.size(); ++i) {
+      if (expected[i] == "*") expected[i] = texts[i];
+    }
+    EXPECT_EQ(texts, expected);
+  }
+}
+
+}  // namespace
+}  // namespace flexoria::testing
