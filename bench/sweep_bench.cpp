@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "engine/conjugation_session.h"
-#include "engine/form_views.h"
+#include "engine/form_table.h"
 #include "engine/recording_ui.h"
 #include "lexicon/word_lists.h"
 
