@@ -1,5 +1,6 @@
 #include "cli/json_writer.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace flexoria {
@@ -86,6 +87,34 @@ void JsonWriter::String(std::string_view key, TextView value) {
   Key(key);
   Separate();
   Quoted(value);
+}
+
+void JsonWriter::Utf8String(std::string_view key, std::string_view utf8) {
+  Key(key);
+  Utf8Value(utf8);
+}
+
+void JsonWriter::Utf8Value(std::string_view utf8) {
+  Separate();
+  out_ += '"';
+  // Runs that need no escape go in whole; stored forms are all one run.
+  char escaped[8];
+  while (!utf8.empty()) {
+    const auto run = std::find_if(utf8.begin(), utf8.end(), [](char c) {
+      const auto byte = static_cast<unsigned char>(c);
+      return byte < 0x80 && NeedsEscape(byte);
+    });
+    out_.append(utf8.begin(), run);
+    if (run == utf8.end()) break;
+    out_.append(escaped, WriteEscaped(static_cast<unsigned char>(*run), escaped));
+    utf8.remove_prefix(static_cast<std::size_t>(run - utf8.begin()) + 1);
+  }
+  out_ += '"';
+}
+
+void JsonWriter::Verbatim(std::string_view members) {
+  Separate();
+  out_ += members;
 }
 
 void JsonWriter::Number(std::string_view key, long long value) {

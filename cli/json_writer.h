@@ -19,6 +19,10 @@ class JsonWriter {
   void EndArray();
   void Key(std::string_view key);
   void String(std::string_view key, TextView value);
+  void Utf8String(std::string_view key, std::string_view utf8);
+  void Utf8Value(std::string_view utf8);  // an array's element
+  // Members written before by a JsonWriter of their own.
+  void Verbatim(std::string_view members);
   void Number(std::string_view key, long long value);
   void Boolean(std::string_view key, bool value);
 
