@@ -1,6 +1,7 @@
 #include "engine/form_index.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
 #include <string>
@@ -39,6 +40,10 @@ struct PackedReading {
   std::uint32_t label_and_split;
   bool operator==(const PackedReading&) const = default;
 };
+
+std::string_view StoredString(std::string_view pool, std::uint32_t ref) {
+  return pool.substr(ref + 1, static_cast<unsigned char>(pool[ref]));
+}
 
 std::uint32_t HashOf(std::string_view text) {
   std::uint32_t hash = 2166136261u;
@@ -113,18 +118,31 @@ void AddVerb(BlockWriter& writer, std::uint32_t verb, TextView infinitive) {
 }
 
 // Open addressing over `count` items, at most two thirds full. A slot is
-// two words, item + 1 and the item's hash, so that a probe compares texts
-// only when the hashes agree.
+// four words: item + 1, the item's hash, where its text is stored, and
+// where its list starts (24 bits) with the list's length (8 bits); so a
+// probe compares texts only when the hashes agree, and a found item needs
+// no further table to reach its text and its list.
+constexpr std::size_t kSlotWords = 4;
+
+// A list in a run of lists: where it starts (24 bits), how long it is (8).
+std::uint32_t ListWord(std::span<const std::uint32_t> firsts, std::uint32_t item) {
+  const std::uint32_t length = std::min<std::uint32_t>(firsts[item + 1] - firsts[item], 255);
+  return firsts[item] | length << 24;
+}
+
 template <typename TextOfItem>
-std::vector<std::uint32_t> Slots(std::size_t count, TextOfItem text_of) {
+std::vector<std::uint32_t> Slots(std::span<const std::uint32_t> refs,
+                                 std::span<const std::uint32_t> firsts, TextOfItem text_of) {
+  const std::size_t count = refs.size();
   const std::size_t size = std::bit_ceil(std::max<std::size_t>(count * 3 / 2, 2));
-  std::vector<std::uint32_t> slots(2 * size);
+  std::vector<std::uint32_t> slots(kSlotWords * size);
   for (std::uint32_t item = 0; item < count; ++item) {
     const std::uint32_t hash = HashOf(text_of(item));
     std::size_t at = hash & (size - 1);
-    while (slots[2 * at] != 0) at = (at + 1) & (size - 1);
-    slots[2 * at] = item + 1;
-    slots[2 * at + 1] = hash;
+    while (slots[kSlotWords * at] != 0) at = (at + 1) & (size - 1);
+    const std::array<std::uint32_t, kSlotWords> slot{item + 1, hash, refs[item],
+                                                     ListWord(firsts, item)};
+    std::copy(slot.begin(), slot.end(), slots.begin() + static_cast<long>(kSlotWords * at));
   }
   return slots;
 }
@@ -146,8 +164,9 @@ std::vector<std::uint32_t> Firsts(const std::vector<std::vector<Item>>& lists, V
 
 struct FoldGroups {
   std::vector<std::uint32_t> refs;
-  // Per key without accents, its group + 1, or 0: a found form reaches
-  // its accented neighbours without a second search.
+  // Per key without accents, its group + 1, or 0; in the block, the
+  // group's list: a found form reaches its accented neighbours without a
+  // second search.
   std::vector<std::uint32_t> of_plain_key;
   std::vector<std::vector<std::uint32_t>> keys;
   std::vector<std::string> texts;
@@ -194,12 +213,16 @@ std::vector<std::uint32_t> FormIndex::Build(std::span<const IndexedVerb> verbs) 
     readings.push_back(reading.label_and_split);
   });
   const auto key_slots =
-      Slots(writer.keys_.size(), [&](std::uint32_t key) { return writer.key_texts_[key]; });
+      Slots(writer.keys_, key_first, [&](std::uint32_t key) { return writer.key_texts_[key]; });
   FoldGroups folds = GroupByFold(writer);
   std::vector<std::uint32_t> fold_keys;
-  const auto fold_first = Firsts(folds.keys, [&](std::uint32_t key) { fold_keys.push_back(key); });
+  const auto fold_first =
+      Firsts(folds.keys, [&](std::uint32_t key) { fold_keys.push_back(writer.keys_[key]); });
   const auto fold_slots =
-      Slots(folds.texts.size(), [&](std::uint32_t fold) { return folds.texts[fold]; });
+      Slots(folds.refs, fold_first, [&](std::uint32_t fold) { return folds.texts[fold]; });
+  for (std::uint32_t& group : folds.of_plain_key) {
+    if (group != 0) group = ListWord(fold_first, group - 1);
+  }
 
   std::string& pool = writer.pool_;
   pool.resize((pool.size() + 3) / 4 * 4);
@@ -218,9 +241,9 @@ std::vector<std::uint32_t> FormIndex::Build(std::span<const IndexedVerb> verbs) 
   block[kFoldSlotCount] = static_cast<std::uint32_t>(fold_slots.size());
   block[kPoolWords] = static_cast<std::uint32_t>(pool_words.size());
   using Section = const std::vector<std::uint32_t>*;
-  for (Section section : std::initializer_list<Section>{
-           &writer.verbs, &writer.labels_, &writer.keys_, &folds.of_plain_key, &key_first,
-           &readings, &key_slots, &folds.refs, &fold_first, &fold_keys, &fold_slots, &pool_words}) {
+  for (Section section : std::initializer_list<Section>{&writer.verbs, &writer.labels_,
+                                                        &folds.of_plain_key, &readings, &key_slots,
+                                                        &fold_keys, &fold_slots, &pool_words}) {
     Append(block, *section);
   }
   return block;
@@ -241,64 +264,53 @@ FormIndex::FormIndex(std::span<const std::uint32_t> block) {
   };
   verbs_ = take(block[kVerbCount] * kVerbWords);
   labels_ = take(block[kLabelCount] * kLabelWords);
-  keys_ = take(block[kKeyCount]);
   key_folds_ = take(block[kKeyCount]);
-  key_first_ = take(block[kKeyCount] + 1);
   readings_ = take(block[kReadingCount] * kReadingWords);
   key_slots_ = take(block[kKeySlotCount]);
-  folds_ = take(block[kFoldCount]);
-  fold_first_ = take(block[kFoldCount] + 1);
   fold_keys_ = take(block[kFoldKeyCount]);
   fold_slots_ = take(block[kFoldSlotCount]);
   const auto pool = take(block[kPoolWords]);
-  if (!fits || at != block.size() || !std::has_single_bit(key_slots_.size() / 2) ||
-      !std::has_single_bit(fold_slots_.size() / 2)) {
+  if (!fits || at != block.size() || !std::has_single_bit(key_slots_.size() / kSlotWords) ||
+      !std::has_single_bit(fold_slots_.size() / kSlotWords)) {
     *this = FormIndex({});
     return;
   }
   pool_ = std::string_view(reinterpret_cast<const char*>(pool.data()), pool.size_bytes());
 }
 
-std::string_view FormIndex::StringAt(std::uint32_t ref) const {
-  const auto length = static_cast<unsigned char>(pool_[ref]);
-  return pool_.substr(ref + 1, length);
-}
+std::string_view FormIndex::StringAt(std::uint32_t ref) const { return StoredString(pool_, ref); }
 
 namespace {
 
-template <typename Same>
-std::uint32_t Probe(std::span<const std::uint32_t> slots, std::string_view text, Same same) {
-  if (slots.empty()) return 0xFFFFFFFF;
+// The slot of `text`, or null.
+const std::uint32_t* Probe(std::span<const std::uint32_t> slots, std::string_view pool,
+                           std::string_view text) {
+  if (slots.empty()) return nullptr;
   const std::uint32_t hash = HashOf(text);
-  const std::size_t mask = slots.size() / 2 - 1;
-  for (std::size_t at = hash & mask; slots[2 * at] != 0; at = (at + 1) & mask) {
-    if (slots[2 * at + 1] == hash && same(slots[2 * at] - 1)) return slots[2 * at] - 1;
+  const std::size_t mask = slots.size() / kSlotWords - 1;
+  for (std::size_t at = hash & mask; slots[kSlotWords * at] != 0; at = (at + 1) & mask) {
+    const std::uint32_t* slot = &slots[kSlotWords * at];
+    if (slot[1] == hash && StoredString(pool, slot[2]) == text) return slot;
   }
-  return 0xFFFFFFFF;
+  return nullptr;
 }
+
+std::uint32_t ListStart(std::uint32_t list) { return list & 0xFFFFFF; }
+std::uint32_t ListEnd(std::uint32_t list) { return ListStart(list) + (list >> 24); }
 
 }  // namespace
 
-std::uint32_t FormIndex::FindKey(std::string_view text) const {
-  return Probe(key_slots_, text, [&](std::uint32_t key) { return StringAt(keys_[key]) == text; });
-}
-
-std::uint32_t FormIndex::FindFold(std::string_view folded) const {
-  return Probe(fold_slots_, folded,
-               [&](std::uint32_t fold) { return StringAt(folds_[fold]) == folded; });
-}
-
 std::string_view FormIndex::Stored(std::string_view text) const {
-  const std::uint32_t key = FindKey(text);
-  return key == kNone ? std::string_view() : StringAt(keys_[key]);
+  const std::uint32_t* slot = Probe(key_slots_, pool_, text);
+  return slot == nullptr ? std::string_view() : StoredString(pool_, slot[2]);
 }
 
 std::uint32_t FormIndex::AppendReadings(std::string_view text,
                                         std::vector<FormReading>& out) const {
-  const std::uint32_t key = FindKey(text);
-  if (key == kNone) return key;
-  const std::string_view stored = StringAt(keys_[key]);
-  for (std::uint32_t at = key_first_[key]; at < key_first_[key + 1]; ++at) {
+  const std::uint32_t* slot = Probe(key_slots_, pool_, text);
+  if (slot == nullptr) return kNone;
+  const std::string_view stored = StoredString(pool_, slot[2]);
+  for (std::uint32_t at = ListStart(slot[3]); at < ListEnd(slot[3]); ++at) {
     const std::uint32_t first = readings_[at * kReadingWords];
     const std::uint32_t second = readings_[at * kReadingWords + 1];
     const std::size_t verb = (first & 0xFFFFFF) * kVerbWords;
@@ -313,21 +325,20 @@ std::uint32_t FormIndex::AppendReadings(std::string_view text,
                    stored.substr(before + stem + ending),
                    static_cast<std::uint32_t>(label / kLabelWords)});
   }
-  return key;
+  return slot[0] - 1;
 }
 
 void FormIndex::AppendAccentedOf(std::uint32_t key, std::vector<std::string_view>& out) const {
-  if (key < key_folds_.size() && key_folds_[key] != 0) AppendGroup(key_folds_[key] - 1, out);
+  if (key < key_folds_.size() && key_folds_[key] != 0) AppendGroup(key_folds_[key], out);
 }
 
 void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string_view>& out) const {
-  const std::uint32_t fold = FindFold(folded);
-  if (fold != kNone) AppendGroup(fold, out);
+  if (const std::uint32_t* slot = Probe(fold_slots_, pool_, folded)) AppendGroup(slot[3], out);
 }
 
-void FormIndex::AppendGroup(std::uint32_t fold, std::vector<std::string_view>& out) const {
-  for (std::uint32_t at = fold_first_[fold]; at < fold_first_[fold + 1]; ++at) {
-    out.push_back(StringAt(keys_[fold_keys_[at]]));
+void FormIndex::AppendGroup(std::uint32_t list, std::vector<std::string_view>& out) const {
+  for (std::uint32_t at = ListStart(list); at < ListEnd(list); ++at) {
+    out.push_back(StringAt(fold_keys_[at]));
   }
 }
 

@@ -40,8 +40,8 @@ class FormIndex {
   // not hold together gives an empty index.
   explicit FormIndex(std::span<const std::uint32_t> block);
 
-  bool empty() const { return keys_.empty(); }
-  std::size_t text_count() const { return keys_.size(); }
+  bool empty() const { return key_slots_.empty(); }
+  std::size_t text_count() const { return key_folds_.size(); }
   std::size_t reading_count() const { return readings_.size() / 2; }
   std::size_t label_count() const { return labels_.size() / 4; }
 
@@ -60,21 +60,15 @@ class FormIndex {
   void AppendAccentedOf(std::uint32_t text, std::vector<std::string_view>& out) const;
 
  private:
-  void AppendGroup(std::uint32_t fold, std::vector<std::string_view>& out) const;
+  void AppendGroup(std::uint32_t list, std::vector<std::string_view>& out) const;
 
   std::string_view StringAt(std::uint32_t ref) const;
-  std::uint32_t FindKey(std::string_view text) const;
-  std::uint32_t FindFold(std::string_view folded) const;
 
   std::span<const std::uint32_t> verbs_;
   std::span<const std::uint32_t> labels_;
-  std::span<const std::uint32_t> keys_;
   std::span<const std::uint32_t> key_folds_;
-  std::span<const std::uint32_t> key_first_;
   std::span<const std::uint32_t> readings_;
   std::span<const std::uint32_t> key_slots_;
-  std::span<const std::uint32_t> folds_;
-  std::span<const std::uint32_t> fold_first_;
   std::span<const std::uint32_t> fold_keys_;
   std::span<const std::uint32_t> fold_slots_;
   std::string_view pool_;
