@@ -12,9 +12,11 @@
 namespace flexoria {
 namespace {
 
-// The block: a header of counts, then the sections in this order, each a
-// run of 32-bit words. A string is a byte offset into the pool, where a
-// length byte precedes its UTF-8.
+// The block: a header of counts, then runs of 32-bit words: the verbs,
+// the labels, per text its group of accented neighbours, the readings, the
+// texts' slots, the accented texts of each group, the groups' slots (by
+// their text without accents) and the pool. A string is a byte offset into
+// the pool, where a length byte precedes its UTF-8.
 enum Header : std::size_t {
   kMagic,
   kVerbCount,
@@ -22,7 +24,7 @@ enum Header : std::size_t {
   kKeyCount,
   kReadingCount,
   kKeySlotCount,
-  kFoldCount,
+  kFoldCount,  // groups, for the record: their slots hold them
   kFoldKeyCount,
   kFoldSlotCount,
   kPoolWords,
