@@ -41,6 +41,7 @@ bench: deps
 	cmake --build $(BENCH_BUILD_DIR)
 	$(BENCH_BUILD_DIR)/bench/flexoria-bench
 	scripts/measure-replay.sh $(BENCH_BUILD_DIR)/cli/flexoria-cli
+	scripts/measure-identify.sh $(BENCH_BUILD_DIR)/cli/flexoria-cli
 	scripts/measure-startup.sh $(BENCH_BUILD_DIR)/ui/flexoria
 
 # Each libFuzzer target for FUZZ_SECONDS, starting from the seed corpus;

@@ -13,6 +13,7 @@ struct Command {
 };
 
 Command AddConjugateCommand(CLI::App& app);
+Command AddIdentifyCommand(CLI::App& app);
 Command AddLexiconCommand(CLI::App& app);
 Command AddReplayCommand(CLI::App& app);
 

@@ -58,8 +58,9 @@ void JsonWriter::Room(std::size_t bytes) {
   if (static_cast<std::size_t>(buffer_ + sizeof buffer_ - at_) < bytes) Flush();
 }
 
-// Longer texts go through in pieces.
-void JsonWriter::PutAscii(std::string_view text) {
+// Bytes copied as they are (ASCII of our own, or UTF-8 already checked);
+// longer texts go through in pieces.
+void JsonWriter::PutBytes(std::string_view text) {
   while (!text.empty()) {
     Room(1);
     const std::size_t room = static_cast<std::size_t>(buffer_ + sizeof buffer_ - at_);
@@ -121,31 +122,61 @@ void JsonWriter::AsciiString(std::string_view key, std::string_view value) {
   Quoted(value);
 }
 
+void JsonWriter::Utf8String(std::string_view key, std::string_view utf8) {
+  Key(key);
+  Utf8Value(utf8);
+}
+
+void JsonWriter::Utf8Value(std::string_view utf8) {
+  Separate();
+  Room(1);
+  Put('"');
+  // Runs that need no escape go in whole; stored forms are all one run.
+  while (!utf8.empty()) {
+    const auto run = std::find_if(utf8.begin(), utf8.end(), [](char c) {
+      const auto byte = static_cast<unsigned char>(c);
+      return byte < 0x80 && NeedsEscape(byte);
+    });
+    PutBytes(std::string_view(utf8.begin(), run));
+    if (run == utf8.end()) break;
+    Room(8);
+    at_ = WriteEscaped(static_cast<unsigned char>(*run), at_);
+    utf8.remove_prefix(static_cast<std::size_t>(run - utf8.begin()) + 1);
+  }
+  Room(1);
+  Put('"');
+}
+
+void JsonWriter::Verbatim(std::string_view members) {
+  Separate();
+  PutBytes(members);
+}
+
 void JsonWriter::Number(std::string_view key, long long value) {
   Key(key);
   Separate();
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-  PutAscii(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  PutBytes(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
 void JsonWriter::Boolean(std::string_view key, bool value) {
   Key(key);
   Separate();
-  PutAscii(value ? "true" : "false");
+  PutBytes(value ? "true" : "false");
 }
 
 void JsonWriter::Null(std::string_view key) {
   Key(key);
   Separate();
-  PutAscii("null");
+  PutBytes("null");
 }
 
 void JsonWriter::Quoted(std::string_view name) {
   // Names are ours and need no escapes.
   Room(1);
   Put('"');
-  PutAscii(name);
+  PutBytes(name);
   Room(1);
   Put('"');
 }

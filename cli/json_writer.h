@@ -28,6 +28,10 @@ class JsonWriter {
   void String(std::string_view key, TextView value);
   // A value of our own, plain ASCII that needs no escapes.
   void AsciiString(std::string_view key, std::string_view value);
+  void Utf8String(std::string_view key, std::string_view utf8);
+  void Utf8Value(std::string_view utf8);  // an array's element
+  // Members written before by a JsonWriter of their own.
+  void Verbatim(std::string_view members);
   void Number(std::string_view key, long long value);
   void Boolean(std::string_view key, bool value);
   void Null(std::string_view key);
@@ -40,7 +44,7 @@ class JsonWriter {
  private:
   void Room(std::size_t bytes);
   void Put(char c) { *at_++ = c; }
-  void PutAscii(std::string_view text);
+  void PutBytes(std::string_view text);
   void Separate();
   void Quoted(std::string_view name);
   void Quoted(TextView text);

@@ -18,14 +18,15 @@ int Run(int argc, char** argv) {
       "Estado de salida: 0 bien, 1 palabra rechazada o no encontrada, 2 uso incorrecto, 3 fallo "
       "inesperado.");
 
-  const std::array commands{flexoria::AddConjugateCommand(app), flexoria::AddLexiconCommand(app),
-                            flexoria::AddReplayCommand(app)};
+  const std::array commands{flexoria::AddConjugateCommand(app), flexoria::AddIdentifyCommand(app),
+                            flexoria::AddLexiconCommand(app), flexoria::AddReplayCommand(app)};
   try {
     app.parse(argc, argv);
   } catch (const CLI::RequiredError& e) {
     if (app.remaining().empty()) return app.exit(e) == 0 ? flexoria::kExitOk : flexoria::kExitUsage;
-    std::cerr << "«" << app.remaining().front() << "» no es una orden de flexoria-cli: "
-              << "use conjugate, lexicon o replay.\nRun with --help for more information.\n";
+    std::cerr
+        << "«" << app.remaining().front() << "» no es una orden de flexoria-cli: "
+        << "use conjugate, identify, lexicon o replay.\nRun with --help for more information.\n";
     return flexoria::kExitUsage;
   } catch (const CLI::ParseError& e) {
     const int status = app.exit(e);

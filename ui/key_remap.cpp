@@ -5,7 +5,8 @@ namespace flexoria::ui {
 QString RemapTypedText(const QString& typed) {
   if (typed.size() != 1) return typed;
   for (const KeyRemap& remap : kEntryKeyRemaps) {
-    if (typed.front() == QChar(remap.typed)) return QString(QChar(remap.becomes));
+    if (typed.front() == QChar(static_cast<char16_t>(remap.typed)))
+      return QString(QChar(static_cast<char16_t>(remap.becomes)));
   }
   return typed;
 }

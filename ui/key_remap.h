@@ -1,25 +1,11 @@
-// The entry box's remapped keys: six keys of an English keyboard type the
-// Spanish letters that it lacks.
+// The entry box's remapped keys (core/entry_keys.h) as typed text.
 #pragma once
 
 #include <QString>
-#include <array>
+
+#include "core/entry_keys.h"
 
 namespace flexoria::ui {
-
-struct KeyRemap {
-  char16_t typed;
-  char16_t becomes;
-};
-
-inline constexpr std::array<KeyRemap, 6> kEntryKeyRemaps{{
-    {u'\'', u'á'},
-    {u';', u'é'},
-    {u'`', u'í'},
-    {u'\\', u'ó'},
-    {u'/', u'ú'},
-    {u'[', u'ñ'},
-}};
 
 // The text a key press should insert: `typed` itself unless it is one of
 // the remapped characters.

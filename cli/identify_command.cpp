@@ -1,0 +1,212 @@
+#include "cli/identify_command.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "cli/commands.h"
+#include "cli/conjugate_command.h"
+#include "cli/exit_status.h"
+#include "cli/json_writer.h"
+#include "engine/form_lookup.h"
+
+namespace flexoria {
+namespace {
+
+constexpr std::string_view kRed = "\x1b[31m";
+constexpr std::string_view kReset = "\x1b[0m";
+constexpr std::size_t kFlushAt = 1 << 16;
+
+std::string_view ProblemText(TypedFormProblem problem) {
+  switch (problem) {
+    case TypedFormProblem::kEmpty:
+      return "una forma vacía";
+    case TypedFormProblem::kControlCharacter:
+      return "una forma con caracteres de control";
+    case TypedFormProblem::kTooLong:
+      return "una forma de más de 64 caracteres";
+    case TypedFormProblem::kInvalidUtf8:
+    case TypedFormProblem::kNone:
+      break;
+  }
+  return "una forma que no está en UTF-8 válido";
+}
+
+class Identifier {
+ public:
+  Identifier(const IdentifyRequest& request, std::ostream& out, std::ostream& err)
+      : request_(request), out_(out), err_(err), lookup_(EmbeddedFormIndex()) {
+    invalid_.problem = TypedFormProblem::kInvalidUtf8;
+  }
+
+  void Identify(std::string_view typed_utf8) {
+    const bool valid = DecodeUtf8(typed_utf8, typed_);
+    const Identification& answer = valid ? lookup_.Identify(typed_) : invalid_;
+    if (answer.problem != TypedFormProblem::kNone) {
+      status_ = kExitUsage;
+      Flush();
+      err_ << "flexoria-cli identify: " << ProblemText(answer.problem) << ".\n";
+    } else if (answer.readings.empty() && status_ == kExitOk) {
+      status_ = kExitRefused;
+    }
+    if (request_.json) {
+      WriteJson(typed_utf8, valid, answer);
+    } else {
+      WriteLines(typed_utf8, answer);
+    }
+    if (buffer_.size() >= kFlushAt) Flush();
+  }
+
+  int Finish() {
+    Flush();
+    return status_;
+  }
+
+ private:
+  void Flush() {
+    out_ << buffer_;
+    buffer_.clear();
+  }
+
+  void WriteReadingLine(const FormReading& reading) {
+    buffer_.append(reading.before).append(reading.stem);
+    if (request_.colour && !reading.ending.empty()) {
+      buffer_.append(kRed).append(reading.ending).append(kReset);
+    } else {
+      if (!reading.stem.empty() && !reading.ending.empty()) buffer_ += '-';
+      buffer_.append(reading.ending);
+    }
+    buffer_.append(reading.after).append("  ").append(reading.verb);
+    if (!reading.in_lexicon) buffer_.append(" (no está en la lista de verbos)");
+    buffer_.append("  ").append(reading.title);
+    if (!reading.pronoun.empty()) buffer_.append("  ").append(reading.pronoun);
+    buffer_ += '\n';
+  }
+
+  void WriteLines(std::string_view typed, const Identification& answer) {
+    for (const FormReading& reading : answer.readings) WriteReadingLine(reading);
+    if (!answer.suggestions.empty()) {
+      buffer_.append(typed).append(": ¿Quiso decir ");
+      for (std::size_t at = 0; at < answer.suggestions.size(); ++at) {
+        if (at > 0) buffer_.append(at + 1 == answer.suggestions.size() ? " o " : ", ");
+        buffer_.append(answer.suggestions[at]);
+      }
+      buffer_.append("?\n");
+    } else if (!answer.found() && answer.problem == TypedFormProblem::kNone) {
+      Flush();
+      err_ << typed << ": no es una forma de ningún verbo que conozca Flexoria.\n";
+    }
+  }
+
+  void WriteJson(std::string_view typed, bool valid, const Identification& answer) {
+    JsonWriter json(buffer_);
+    json.BeginObject();
+    if (valid) {
+      json.String("form", typed_);
+    } else {
+      json.String("form", DecodeLossy(typed));
+    }
+    if (answer.problem != TypedFormProblem::kNone)
+      json.Utf8String("error", ProblemText(answer.problem));
+    json.BeginArray("readings");
+    for (const FormReading& reading : answer.readings) {
+      json.BeginObject();
+      json.Utf8String("verb", reading.verb);
+      json.Verbatim(LabelJson(reading));
+      json.Utf8String("text", reading.text);
+      json.Utf8String("stem", reading.stem);
+      json.Utf8String("ending", reading.ending);
+      json.Boolean("in_lexicon", reading.in_lexicon);
+      json.EndObject();
+    }
+    json.EndArray();
+    json.BeginArray("suggestions");
+    for (const std::string_view text : answer.suggestions) json.Utf8Value(text);
+    json.EndArray();
+    json.EndObject();
+    json.Flush();
+    buffer_ += '\n';
+  }
+
+  // A label's keys come with every reading of it; written once.
+  const std::string& LabelJson(const FormReading& reading) {
+    if (label_json_.size() <= reading.label) label_json_.resize(reading.label + 1);
+    std::string& fragment = label_json_[reading.label];
+    if (fragment.empty()) {
+      JsonWriter json(fragment);
+      json.Utf8String("name", reading.name);
+      json.Utf8String("title", reading.title);
+      json.Utf8String("person", reading.person);
+      json.Utf8String("pronoun", reading.pronoun);
+    }
+    return fragment;
+  }
+
+  // Bytes that are no UTF-8 become U+FFFD, so that JSON stays valid.
+  static Text DecodeLossy(std::string_view bytes) {
+    Text text;
+    for (const char c : bytes) {
+      const auto byte = static_cast<unsigned char>(c);
+      text += byte < 0x80 ? static_cast<char32_t>(byte) : U'\uFFFD';
+    }
+    return text;
+  }
+
+  const IdentifyRequest& request_;
+  std::ostream& out_;
+  std::ostream& err_;
+  FormLookup lookup_;
+  Identification invalid_;
+  Text typed_;
+  std::string buffer_;
+  std::vector<std::string> label_json_;
+  int status_ = kExitOk;
+};
+
+}  // namespace
+
+int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& out,
+                std::ostream& err) {
+  Identifier identifier(request, out, err);
+  std::string line;
+  for (const std::string& form : request.forms) {
+    if (form != "-") {
+      identifier.Identify(form);
+      continue;
+    }
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      identifier.Identify(line);
+    }
+  }
+  return identifier.Finish();
+}
+
+Command AddIdentifyCommand(CLI::App& app) {
+  auto request = std::make_shared<IdentifyRequest>();
+  CLI::App* parser =
+      app.add_subcommand("identify", "Dice de qué verbo, forma y persona es cada FORMA conjugada.");
+  parser
+      ->add_option("FORMA", request->forms,
+                   "Formas conjugadas (tuvieron, quepo); «-» lee una por línea de la entrada.")
+      ->required();
+  parser->add_flag("--json", request->json,
+                   "Escribe un objeto JSON por forma, en el orden dado, con todas sus lecturas.");
+  parser->footer(
+      "Cada lectura sale en una línea: la forma con su raíz y su terminación, el infinitivo,\n"
+      "la forma verbal y la persona. No importan las mayúsculas ni los blancos de los extremos;\n"
+      "una forma escrita sin tildes (tenia) o con las teclas de la ventana (ten`a) sugiere\n"
+      "las formas con tilde: «¿Quiso decir tenía?».\n"
+      "Las terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"
+      "Estado de salida: 0 si todas las formas se reconocen, 1 si alguna no es una forma\n"
+      "conocida (aunque haya sugerencias), 2 si alguna está vacía, es demasiado larga,\n"
+      "tiene caracteres de control o no está en UTF-8 válido.");
+  auto run = [request] {
+    request->colour = ShouldColour(isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"));
+    return RunIdentify(*request, std::cin, std::cout, std::cerr);
+  };
+  return {parser, run};
+}
+
+}  // namespace flexoria

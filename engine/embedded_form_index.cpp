@@ -1,0 +1,16 @@
+#include <cstdint>
+
+#include "engine/form_lookup.h"
+
+extern "C" const std::uint32_t flexoria_form_index_begin[];
+extern "C" const std::uint32_t flexoria_form_index_end[];
+
+namespace flexoria {
+
+const FormIndex& EmbeddedFormIndex() {
+  static const FormIndex index(
+      std::span<const std::uint32_t>(flexoria_form_index_begin, flexoria_form_index_end));
+  return index;
+}
+
+}  // namespace flexoria

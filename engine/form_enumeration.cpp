@@ -1,0 +1,147 @@
+#include "engine/form_enumeration.h"
+
+#include <algorithm>
+#include <array>
+#include <unordered_set>
+
+#include "catalogues/irregular_entries.h"
+#include "catalogues/stem_change_tables.h"
+#include "engine/form_table.h"
+#include "engine/full_paradigm.h"
+#include "lexicon/word_lists.h"
+
+namespace flexoria {
+namespace {
+
+// By the window's person labels, in their order.
+constexpr std::array<TextView, 6> kPronouns{U"yo",       U"tú",       U"él/ella/usted",
+                                            U"nosotros", U"vosotros", U"ellos/ustedes"};
+
+TextView PronounOf(TextView person) {
+  const auto labels = PersonLabelsOf(PersonLabels::kSixPersons);
+  for (std::size_t line = 0; line < labels.size(); ++line) {
+    if (labels[line] == person) return kPronouns[line];
+  }
+  return {};
+}
+
+TextView Trimmed(TextView text) {
+  const auto first = text.find_first_not_of(U' ');
+  if (first == TextView::npos) return {};
+  return text.substr(first, text.find_last_not_of(U' ') - first + 1);
+}
+
+TextView WithoutHyphens(TextView text) {
+  while (text.starts_with(U'-')) text.remove_prefix(1);
+  while (text.ends_with(U'-')) text.remove_suffix(1);
+  return text;
+}
+
+// "roy" after "corroig" is "corroy": an alternative replaces the base from
+// the last place where its first letter stands; one that shares no letter
+// ("yerg" after "irg") is whole.
+Text ReplaceTail(TextView base, TextView tail) {
+  const auto at = base.rfind(tail.front());
+  if (at == TextView::npos) return Text(tail);
+  return Text(base.substr(0, at)) + Text(tail);
+}
+
+void ForEachSlashed(TextView stem, TextView ending,
+                    const std::function<void(TextView, TextView)>& visit) {
+  std::vector<TextView> parts;
+  for (std::size_t from = 0; from <= stem.size();) {
+    const auto slash = std::min(stem.find(U'/', from), stem.size());
+    parts.push_back(Trimmed(stem.substr(from, slash - from)));
+    from = slash + 1;
+  }
+  const TextView base = WithoutHyphens(parts.front());
+  // "satisfaz / (-ac" + "e)": the bracketed tail and the ending belong to
+  // the second form; the first stands alone.
+  const bool bracketed = ending.ends_with(U')');
+  visit(base, bracketed ? TextView() : ending);
+  const TextView shared = bracketed ? ending.substr(0, ending.size() - 1) : ending;
+  for (std::size_t at = 1; at < parts.size(); ++at) {
+    TextView part = parts[at];
+    if (part.starts_with(U'(')) part.remove_prefix(1);
+    visit(ReplaceTail(base, WithoutHyphens(part)), shared);
+  }
+}
+
+void VisitLexiconWords(std::unordered_set<TextView>& seen, std::vector<IndexedVerb>& verbs) {
+  for (const WordList& list : WordLists()) {
+    for (TextView word : list.words) {
+      if (seen.insert(word).second) verbs.push_back({word, true});
+    }
+  }
+}
+
+void VisitCatalogueWords(std::unordered_set<TextView>& seen, std::vector<IndexedVerb>& verbs) {
+  const auto add = [&](TextView word) {
+    if (seen.insert(word).second) verbs.push_back({word, false});
+  };
+  for (const auto& group : kSingleFormClasses) ForEachInfinitive(group.infinitives, add);
+  for (const auto& group : kThreeFormClasses) ForEachInfinitive(group.infinitives, add);
+  const auto add_test = [&](const irregular::VerbTest& test) {
+    if (test.kind == irregular::TestKind::kWord) add(test.tail);
+    for (TextView word : test.words) add(word);
+  };
+  for (const irregular::CatalogueEntry& entry : irregular::kIrregularEntries) {
+    add_test(entry.test);
+    for (const irregular::SubEntry& sub : entry.sub_entries) add_test(sub.test);
+  }
+}
+
+}  // namespace
+
+Text TextOf(const VerbForm& form) {
+  Text text;
+  text.append(form.before).append(form.stem).append(form.ending).append(form.after);
+  return text;
+}
+
+std::vector<IndexedVerb> IndexedVerbs() {
+  std::vector<IndexedVerb> verbs;
+  std::unordered_set<TextView> seen;
+  VisitLexiconWords(seen, verbs);
+  VisitCatalogueWords(seen, verbs);
+  return verbs;
+}
+
+void ForEachAlternative(TextView stem, TextView ending,
+                        const std::function<void(TextView, TextView)>& visit) {
+  if (stem.starts_with(U'(')) {  // "(val)  val" + "e": val, vale
+    const auto close = stem.find(U')');
+    visit(stem.substr(1, close - 1), {});
+    ForEachAlternative(Trimmed(stem.substr(close + 1)), ending, visit);
+  } else if (ending.starts_with(U'(')) {  // "hinch" + "(i)ó": hinchió, hinchó
+    const auto close = ending.find(U')');
+    visit(stem, Text(ending.substr(1, close - 1)) + Text(ending.substr(close + 1)));
+    visit(stem, ending.substr(close + 1));
+  } else if (stem.find(U'/') != TextView::npos) {
+    ForEachSlashed(stem, ending, visit);
+  } else {
+    visit(WithoutHyphens(stem), ending);
+  }
+}
+
+void ForEachForm(TextView verb, const std::function<void(const VerbForm&)>& visit) {
+  static FullParadigm paradigm;
+  const FullParadigmResult& result = paradigm.Conjugate(verb, false);
+  for (const FullForm& shown : result.Forms()) {
+    if (shown.form->option == 0) continue;  // the window's thirteen views only, for now
+    for (const FullRow& row : shown.Rows()) {
+      ForEachAlternative(row.stem, row.ending, [&](TextView stem, TextView ending) {
+        visit({shown.form->name,
+               shown.form->title,
+               row.person_label,
+               PronounOf(row.person_label),
+               {},
+               stem,
+               ending,
+               {}});
+      });
+    }
+  }
+}
+
+}  // namespace flexoria

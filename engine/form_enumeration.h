@@ -1,0 +1,50 @@
+// Every form the engine gives a verb, one at a time, as plain words: the
+// one place that says which forms a reverse lookup knows.
+#pragma once
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "core/text.h"
+
+namespace flexoria {
+
+// One form of one verb for one person. The text is `before` + stem +
+// ending + `after`: words in front (an auxiliary, "no", a pronoun) and
+// pronouns attached behind; both are empty in the thirteen views.
+struct VerbForm {
+  std::string_view name;  // the form's short name, as `conjugate --option` knows it
+  TextView title;
+  TextView person;   // the window's label ("1", "2 2"); empty for the forms without persons
+  TextView pronoun;  // "yo", "él/ella/usted"; empty for the forms without persons
+  TextView before;
+  TextView stem;
+  TextView ending;
+  TextView after;
+};
+
+// before + stem + ending + after: what a reader meets.
+Text TextOf(const VerbForm& form);
+
+struct IndexedVerb {
+  TextView infinitive;
+  bool in_lexicon = true;
+};
+
+// The lexicon's words, each once, then the infinitives that only the
+// catalogues name.
+std::vector<IndexedVerb> IndexedVerbs();
+
+// Calls `visit` with every form of `verb`: the thirteen views as the window
+// shows them, without the imperative's dashes, a cell that shows
+// alternatives once per alternative.
+void ForEachForm(TextView verb, const std::function<void(const VerbForm&)>& visit);
+
+// Calls `visit` with each stem and ending that a cell's notation stands for:
+// "roig/roy/ro" + "o", "hinch" + "(i)ó", "(val)  val" + "e",
+// "satisfaz / (-ac" + "e)". A plain cell is itself.
+void ForEachAlternative(TextView stem, TextView ending,
+                        const std::function<void(TextView, TextView)>& visit);
+
+}  // namespace flexoria

@@ -1,0 +1,45 @@
+// Identifying a form as typed: its exact readings first, then the stored
+// forms it may have meant (the same letters with accents, or with the
+// window's remapped keys read as the letters they type).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "engine/form_index.h"
+#include "engine/typed_form.h"
+
+namespace flexoria {
+
+struct Identification {
+  TypedFormProblem problem = TypedFormProblem::kNone;
+  std::vector<FormReading> readings;
+  std::vector<std::string_view> suggestions;
+
+  bool found() const { return !readings.empty() || !suggestions.empty(); }
+};
+
+// Keeps its buffers from one form to the next, for long batches.
+class FormLookup {
+ public:
+  explicit FormLookup(const FormIndex& index) : index_(index) {}
+
+  // The answer stays valid until the next call.
+  const Identification& Identify(TextView typed);
+
+ private:
+  void SuggestAccented(TextView text);
+
+  const FormIndex& index_;
+  Identification answer_;
+  Text key_;
+  Text variant_;
+  Text folded_;
+  std::string utf8_;
+  std::string typed_utf8_;
+};
+
+// The index compiled into the program.
+const FormIndex& EmbeddedFormIndex();
+
+}  // namespace flexoria

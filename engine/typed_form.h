@@ -1,0 +1,33 @@
+// A form as people type it, made ready for the index: blanks at the ends
+// dropped, one blank between words, lower case. Its spellings without
+// accents and without the window's remapped keys lead to suggestions.
+#pragma once
+
+#include <cstddef>
+
+#include "core/text.h"
+
+namespace flexoria {
+
+// Longer than any form; a longer entry is refused rather than looked up.
+inline constexpr std::size_t kLongestTypedForm = 64;
+
+enum class TypedFormProblem {
+  kNone,
+  kEmpty,
+  kControlCharacter,
+  kTooLong,
+  kInvalidUtf8,  // found by the front end that decodes the bytes
+};
+
+// Writes the form's index text into `key`.
+TypedFormProblem NormalizeTypedForm(TextView typed, Text& key);
+
+// á, é, í, ó, ú, ü read as a, e, i, o, u.
+void FoldAccents(TextView text, Text& folded);
+
+// The letters that the window's remapped keys stand for ("ten`a": tenía);
+// false when the text holds none of those keys.
+bool UndoKeyRemaps(TextView text, Text& letters);
+
+}  // namespace flexoria

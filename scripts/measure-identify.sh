@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Times `flexoria-cli identify`: one form in its own process (the best and
+# the median of 21 runs) and a batch of one million forms from standard
+# input, and reports the peak memory of each; then the index build.
+# Usage: scripts/measure-identify.sh path/to/flexoria-cli
+set -euo pipefail
+cli=${1:?usage: $0 path/to/flexoria-cli}
+root=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Every form the command line shows for the lexicon, scattered over a million lines.
+cat "$root"/lexicon/words/*.txt | tr -d '\r' | awk '!seen[$0]++' |
+  xargs "$cli" conjugate --json 2>/dev/null |
+  grep -o '"stem":"[^"]*","ending":"[^"]*"' |
+  sed -e 's/^"stem":"//' -e 's/","ending":"//' -e 's/"$//' >"$work/forms.txt"
+awk '{ form[NR] = $0 } END { for (i = 0; i < 1000000; ++i) print form[(i * 7919) % NR + 1] }' \
+  "$work/forms.txt" >"$work/batch.txt"
+
+"$cli" identify tuvieron >/dev/null
+for run in $(seq 21); do
+  start=$EPOCHREALTIME
+  "$cli" identify tuvieron >/dev/null
+  echo "$start $EPOCHREALTIME"
+done | awk '{ print ($2 - $1) * 1000 }' | sort -n >"$work/single"
+best=$(head -1 "$work/single")
+median=$(sed -n 11p "$work/single")
+/usr/bin/time -f '%M' -o "$work/single_time" "$cli" identify tuvieron >/dev/null
+echo "identify tuvieron: best ${best} ms, median ${median} ms, peak memory $(cat "$work/single_time") kB"
+
+"$cli" identify - <"$work/batch.txt" >/dev/null 2>&1 || true
+/usr/bin/time -f '%e %U %M' -o "$work/batch_time" "$cli" identify - <"$work/batch.txt" >"$work/out" 2>/dev/null || true
+report() {
+  read -r seconds user peak_kb < <(tail -1 "$2")
+  awk -v what="$1" -v s="$seconds" -v u="$user" -v kb="$peak_kb" 'BEGIN {
+    printf "%s: 1000000 forms, %.2f s (%.0f forms/s), %.2f s of CPU (%.0f forms/s), peak memory %d MB\n",
+      what, s, 1000000 / s, u, 1000000 / u, kb / 1024 }'
+}
+report "identify batch" "$work/batch_time"
+/usr/bin/time -f '%e %U %M' -o "$work/json_time" "$cli" identify --json - <"$work/batch.txt" >"$work/out" 2>/dev/null || true
+report "identify --json batch" "$work/json_time"
+
+# The index build itself, as the program's build runs it.
+generator=$(dirname "$cli")/../engine/flexoria-form-index-generator
+/usr/bin/time -f '%e %U %M' -o "$work/build_time" "$generator" "$work/index.bin"
+read -r seconds user peak_kb <"$work/build_time"
+echo "index build: ${seconds} s (${user} s of CPU), peak memory $((peak_kb / 1024)) MB, $(($(stat -c %s "$work/index.bin") / 1024)) kB stored"

@@ -1,0 +1,113 @@
+// flexoria-cli identify against tests/data/identify_forms.tsv: readings,
+// suggestions and refusals as the grammar has them, and every form of a
+// dozen verbs read back to the verb that the engine made it for.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "cli/identify_command.h"
+#include "engine/form_lookup.h"
+#include "test_support.h"
+
+namespace flexoria::testing {
+namespace {
+
+using Json = nlohmann::json;
+
+struct Answer {
+  int status = 0;
+  std::vector<Json> lines;
+};
+
+Answer Identify(const std::vector<std::string>& forms, const std::string& input = {}) {
+  std::istringstream in(input);
+  std::ostringstream out, err;
+  Answer answer;
+  answer.status = RunIdentify({forms, true, false}, in, out, err);
+  std::istringstream lines(out.str());
+  for (std::string line; std::getline(lines, line);) answer.lines.push_back(Json::parse(line));
+  return answer;
+}
+
+std::string Unescaped(const std::string& typed) {
+  std::string bytes;
+  for (std::size_t at = 0; at < typed.size(); ++at) {
+    if (typed.compare(at, 2, "\\x") == 0 && at + 3 < typed.size() + 1) {
+      bytes += static_cast<char>(std::stoi(typed.substr(at + 2, 2), nullptr, 16));
+      at += 3;
+    } else {
+      bytes += typed[at];
+    }
+  }
+  return bytes;
+}
+
+std::string Joined(const Json& items, auto describe) {
+  std::string joined;
+  for (const Json& item : items) joined += (joined.empty() ? "" : "|") + describe(item);
+  return joined;
+}
+
+std::string Described(const Json& reading) {
+  return reading["verb"].get<std::string>() + " " + reading["name"].get<std::string>() + " " +
+         reading["person"].get<std::string>() + " " + reading["stem"].get<std::string>() + "+" +
+         reading["ending"].get<std::string>();
+}
+
+TEST(Identify, FormsReadSuggestAndRefuseAsTheGrammarSays) {
+  std::istringstream rows(ReadFile(std::string(FLEXORIA_TEST_DATA_DIR) + "/identify_forms.tsv"));
+  for (std::string row; std::getline(rows, row);) {
+    auto fields = SplitAt(row, '\t');
+    if (row.empty() || row[0] == '#' || fields[0] == "round-trip") continue;
+    fields.resize(3);  // an empty last field
+    const Answer answer = Identify({Unescaped(fields[1])});
+    ASSERT_EQ(answer.lines.size(), 1u) << row;
+    const Json& json = answer.lines.front();
+    if (fields[0] == "reads") {
+      EXPECT_EQ(Joined(json["readings"], Described), fields[2]) << row;
+    } else if (fields[0] == "suggests") {
+      EXPECT_EQ(Joined(json["suggestions"], [](const Json& s) { return s.get<std::string>(); }),
+                fields[2])
+          << row;
+    } else {
+      EXPECT_EQ(answer.status, std::stoi(fields[2])) << row;
+      EXPECT_TRUE(json["readings"].empty()) << row;
+    }
+  }
+}
+
+TEST(Identify, EveryFormOfTheseVerbsReadsBackToItsVerb) {
+  std::istringstream rows(ReadFile(std::string(FLEXORIA_TEST_DATA_DIR) + "/identify_forms.tsv"));
+  FormLookup lookup(EmbeddedFormIndex());
+  for (std::string row; std::getline(rows, row);) {
+    const auto fields = SplitAt(row, '\t');
+    if (fields[0] != "round-trip") continue;
+    int forms = 0;
+    ForEachForm(U32(fields[1]), [&](const VerbForm& form) {
+      ++forms;
+      const Text text = TextOf(form);
+      const auto& readings = lookup.Identify(text).readings;
+      const bool found = std::ranges::any_of(readings, [&](const FormReading& reading) {
+        return reading.verb == fields[1] && reading.name == form.name &&
+               reading.person == Utf8(form.person) && reading.stem == Utf8(form.stem) &&
+               reading.ending == Utf8(form.ending) && reading.in_lexicon == (fields[2] == "yes");
+      });
+      EXPECT_TRUE(found) << fields[1] << ": " << Utf8(text) << " (" << form.name << ")";
+    });
+    EXPECT_GE(forms, 59) << fields[1];
+  }
+}
+
+TEST(Identify, StandardInputGivesOneLinePerFormInOrderAndTheWorstStatus) {
+  const Answer answer = Identify({"-", "vino"}, "fui\r\nxyz\n" + std::string(100000, 'a') + "\n");
+  ASSERT_EQ(answer.lines.size(), 4u);
+  EXPECT_EQ(answer.lines[0]["readings"].size(), 2u);
+  EXPECT_EQ(answer.lines[1]["form"], "xyz");
+  EXPECT_TRUE(answer.lines[2].contains("error"));
+  EXPECT_EQ(answer.lines[3]["readings"][0]["verb"], "venir");
+  EXPECT_EQ(answer.status, 2);
+}
+
+}  // namespace
+}  // namespace flexoria::testing
