@@ -29,11 +29,12 @@ test: deps
 	cmake --build $(TEST_BUILD_DIR)
 	cd $(TEST_BUILD_DIR) && ctest --output-on-failure --timeout 600
 
-# clang-format and clang-tidy over the project's sources; the test build's
-# compile commands tell clang-tidy how each file is built.
+# clang-format and clang-tidy over the project's sources. clang-tidy reads
+# how each file is built from the test build, which must be built first:
+# it makes the sources that are generated (word lists, Qt's moc output).
 lint: deps
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEXORIA_SANITIZE=ON $(CMAKE_FLAGS)
-	cmake --build $(TEST_BUILD_DIR) --target flexoria_lexicon
+	cmake --build $(TEST_BUILD_DIR)
 	scripts/lint.sh $(TEST_BUILD_DIR)
 
 bench: deps
