@@ -162,16 +162,23 @@ std::span<const TextView> PersonLabelsOf(PersonLabels labels) {
 }
 
 TextView PersonColumnText(PersonLabels labels) {
-  static const std::array<Text, 3> kColumns = [] {
-    std::array<Text, 3> columns;
-    for (const PersonLabels kind : {kSixPersons, kImperative, kNoPersons}) {
+  constexpr std::array kEveryKind{kSixPersons, kImperative, kWholeImperative, kNoPersons};
+  static_assert([&] {
+    for (std::size_t at = 0; at < kEveryKind.size(); ++at) {
+      if (static_cast<std::size_t>(kEveryKind[at]) != at) return false;
+    }
+    return true;
+  }());
+  static const auto kColumns = [&] {
+    std::array<Text, kEveryKind.size()> columns;
+    for (const PersonLabels kind : kEveryKind) {
       const auto labels_of_kind = PersonLabelsOf(kind);
       JoinColumn(labels_of_kind, labels_of_kind.size(), kLineBreak,
                  columns[static_cast<std::size_t>(kind)]);
     }
     return columns;
   }();
-  return kColumns[static_cast<std::size_t>(labels)];
+  return kColumns.at(static_cast<std::size_t>(labels));
 }
 
 TenseWriter WriterFor(const FormSpec& form, const ConjugationState& state, TextView entry_text) {
