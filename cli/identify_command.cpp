@@ -114,6 +114,8 @@ class Identifier {
       json.BeginObject();
       json.Utf8String("verb", reading.verb);
       json.Verbatim(LabelJson(reading));
+      if (!reading.clitic.empty()) json.Utf8String("clitic", reading.clitic);
+      if (!reading.auxiliary.empty()) json.Utf8String("auxiliary", reading.auxiliary);
       json.Utf8String("text", reading.text);
       json.Utf8String("stem", reading.stem);
       json.Utf8String("ending", reading.ending);
