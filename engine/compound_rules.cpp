@@ -32,8 +32,9 @@ std::string FormKey(std::string_view text, std::uint32_t label, bool pronominal,
                     unsigned ending) {
   std::string key(text);
   key += '\t';
-  key += std::to_string(label) + (pronominal ? "p" : "") + "," + std::to_string(stem) + "," +
-         std::to_string(ending);
+  for (const unsigned part : {label & 0xFF, label >> 8, pronominal ? 1u : 0u, stem, ending}) {
+    key += static_cast<char>(part);
+  }
   return key;
 }
 

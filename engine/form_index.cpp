@@ -75,19 +75,20 @@ class BlockWriter {
     return static_cast<std::uint32_t>(found->second);
   }
 
+  // The engine's names, titles and persons are constants, so a label is
+  // known by where they stand; auxiliary and clitic come with the first
+  // reading that has them.
   std::uint32_t Label(const VerbForm& form) {
-    const std::array<std::uint32_t, kLabelKeyWords> label{
-        String(form.name), String(EncodeUtf8(form.title)), String(EncodeUtf8(form.person)),
-        String(EncodeUtf8(form.pronoun))};
-    const auto [found, added] = label_ids_.try_emplace(label, labels_.size() / kLabelWords);
-    if (added) {
-      labels_.insert(labels_.end(), label.begin(), label.end());
-      labels_.insert(labels_.end(), {String({}), String({})});
-    }
-    std::uint32_t* extra = &labels_[found->second * kLabelWords + kLabelKeyWords];
-    if (!form.auxiliary.empty()) extra[0] = String(EncodeUtf8(form.auxiliary));
-    if (!form.clitic.empty()) extra[1] = String(EncodeUtf8(form.clitic));
-    return found->second;
+    const LabelPlace place{form.name.data(), form.title.data(), form.person.data(),
+                           form.pronoun.data()};
+    auto known = label_places_.find(place);
+    if (known == label_places_.end()) known = label_places_.emplace(place, NewLabel(form)).first;
+    const std::uint32_t label = known->second;
+    std::uint32_t* extra = &labels_[label * kLabelWords + kLabelKeyWords];
+    if (extra[0] == empty_ && !form.auxiliary.empty())
+      extra[0] = String(EncodeUtf8(form.auxiliary));
+    if (extra[1] == empty_ && !form.clitic.empty()) extra[1] = String(EncodeUtf8(form.clitic));
+    return label;
   }
 
   std::uint32_t Key(const std::string& text) {
@@ -118,7 +119,27 @@ class BlockWriter {
       return HashOf(std::string_view(reinterpret_cast<const char*>(label.data()), sizeof label));
     }
   };
+  std::uint32_t NewLabel(const VerbForm& form) {
+    const std::array<std::uint32_t, kLabelKeyWords> label{
+        String(form.name), String(EncodeUtf8(form.title)), String(EncodeUtf8(form.person)),
+        String(EncodeUtf8(form.pronoun))};
+    const auto [found, added] = label_ids_.try_emplace(label, labels_.size() / kLabelWords);
+    if (added) {
+      labels_.insert(labels_.end(), label.begin(), label.end());
+      labels_.insert(labels_.end(), {empty_, empty_});
+    }
+    return found->second;
+  }
+
+  using LabelPlace = std::array<const void*, kLabelKeyWords>;
+  struct PlaceHash {
+    std::size_t operator()(const LabelPlace& place) const {
+      return HashOf(std::string_view(reinterpret_cast<const char*>(place.data()), sizeof place));
+    }
+  };
   std::unordered_map<std::string, std::size_t> strings_;
+  std::uint32_t empty_ = String({});
+  std::unordered_map<LabelPlace, std::uint32_t, PlaceHash> label_places_;
   std::unordered_map<std::array<std::uint32_t, kLabelKeyWords>, std::uint32_t, LabelHash>
       label_ids_;
   std::unordered_map<std::string, std::uint32_t> key_ids_;
@@ -430,9 +451,20 @@ bool FormIndex::AppendComposed(std::string_view text, std::vector<FormReading>& 
   last_readings.clear();
   AppendReadings(text.substr(blank + 1), last_readings);
   bool any = false;
-  for (std::size_t rule = 0; rule < rule_count(); ++rule) {
+  // The rules are sorted by their prefix.
+  const auto prefix_of = [&](std::size_t rule) { return StringAt(rules_[rule * kRuleWords]); };
+  std::size_t first = 0;
+  for (std::size_t count = rule_count(); count > 0;) {
+    const std::size_t half = count / 2;
+    if (prefix_of(first + half) < prefix) {
+      first += half + 1;
+      count -= half + 1;
+    } else {
+      count = half;
+    }
+  }
+  for (std::size_t rule = first; rule < rule_count() && prefix_of(rule) == prefix; ++rule) {
     const std::uint32_t* words = &rules_[rule * kRuleWords];
-    if (StringAt(words[0]) != prefix) continue;
     const std::uint32_t verb_bit = words[3];
     for (const FormReading& last : last_readings) {
       if (last.label != words[1] || (last.verb_id & 1) != 0) continue;
