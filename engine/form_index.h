@@ -1,7 +1,9 @@
 // The reverse of conjugation: from the text of a form to every reading of
 // it. The index is built from the engine's own forms (ForEachForm) and kept
 // as one block of 32-bit words, so the build can happen once, at build
-// time, and the program only looks at the stored block.
+// time, and the program only looks at the stored block. It holds the
+// one-word forms; those of several words come from the rules learnt from
+// them (compound_rules.h), checked then against every verb's forms.
 #pragma once
 
 #include <cstdint>
