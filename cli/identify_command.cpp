@@ -114,6 +114,8 @@ class Identifier {
       json.BeginObject();
       json.Utf8String("verb", reading.verb);
       json.Verbatim(LabelJson(reading));
+      if (!reading.clitic.empty()) json.Utf8String("clitic", reading.clitic);
+      if (!reading.auxiliary.empty()) json.Utf8String("auxiliary", reading.auxiliary);
       json.Utf8String("text", reading.text);
       json.Utf8String("stem", reading.stem);
       json.Utf8String("ending", reading.ending);
@@ -189,13 +191,16 @@ Command AddIdentifyCommand(CLI::App& app) {
       app.add_subcommand("identify", "Dice de qué verbo, forma y persona es cada FORMA conjugada.");
   parser
       ->add_option("FORMA", request->forms,
-                   "Formas conjugadas (tuvieron, quepo); «-» lee una por línea de la entrada.")
+                   "Formas conjugadas (tuvieron, «he tenido», «no tengas», vámonos); «-» lee "
+                   "una por línea de la entrada.")
       ->required();
   parser->add_flag("--json", request->json,
                    "Escribe un objeto JSON por forma, en el orden dado, con todas sus lecturas.");
   parser->footer(
       "Cada lectura sale en una línea: la forma con su raíz y su terminación, el infinitivo,\n"
-      "la forma verbal y la persona. No importan las mayúsculas ni los blancos de los extremos;\n"
+      "la forma verbal y la persona. Se reconocen todas las formas de «conjugate»: los tiempos\n"
+      "compuestos, el imperativo entero, vos (tenés) y el verbo pronominal de cada infinitivo\n"
+      "(«me lavo», lávate: lavarse). No importan las mayúsculas ni los blancos de los extremos;\n"
       "una forma escrita sin tildes (tenia) o con las teclas de la ventana (ten`a) sugiere\n"
       "las formas con tilde: «¿Quiso decir tenía?».\n"
       "Las terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"

@@ -6,6 +6,7 @@
 
 #include "catalogues/irregular_entries.h"
 #include "catalogues/stem_change_tables.h"
+#include "core/enclitics.h"
 #include "engine/form_table.h"
 #include "engine/full_paradigm.h"
 #include "lexicon/word_lists.h"
@@ -13,17 +14,7 @@
 namespace flexoria {
 namespace {
 
-// By the window's person labels, in their order.
-constexpr std::array<TextView, 6> kPronouns{U"yo",       U"tú",       U"él/ella/usted",
-                                            U"nosotros", U"vosotros", U"ellos/ustedes"};
-
-TextView PronounOf(TextView person) {
-  const auto labels = PersonLabelsOf(PersonLabels::kSixPersons);
-  for (std::size_t line = 0; line < labels.size(); ++line) {
-    if (labels[line] == person) return kPronouns[line];
-  }
-  return {};
-}
+constexpr TextView kPronominalTail = U"se";
 
 TextView Trimmed(TextView text) {
   const auto first = text.find_first_not_of(U' ');
@@ -124,22 +115,56 @@ void ForEachAlternative(TextView stem, TextView ending,
   }
 }
 
+Text PronominalOf(TextView infinitive) { return Text(infinitive) + Text(kPronominalTail); }
+
 void ForEachForm(TextView verb, const std::function<void(const VerbForm&)>& visit) {
   static FullParadigm paradigm;
-  const FullParadigmResult& result = paradigm.Conjugate(verb, false);
+  const FullParadigmResult& result = paradigm.Conjugate(verb, true);
+  const TextView bare =
+      result.pronominal ? verb.substr(0, verb.size() - kPronominalTail.size()) : verb;
+  std::vector<std::pair<Text, Text>> alternatives;
+  Text joined, text;
   for (const FullForm& shown : result.Forms()) {
-    if (shown.form->option == 0) continue;  // the window's thirteen views only, for now
+    const bool attached = shown.form->clitic == CliticPlace::kJoinedAfter;
     for (const FullRow& row : shown.Rows()) {
+      // A pronominal verb's forms without a pronoun (lavado) are the plain verb's.
+      if (result.pronominal && row.clitic.empty()) continue;
+      VerbForm form{
+          shown.form->name, shown.form->title, row.person_label, row.pronoun, {}, {}, {}, {},
+          row.auxiliary,    row.clitic};
+      alternatives.clear();
       ForEachAlternative(row.stem, row.ending, [&](TextView stem, TextView ending) {
-        visit({shown.form->name,
-               shown.form->title,
-               row.person_label,
-               PronounOf(row.person_label),
-               {},
-               stem,
-               ending,
-               {}});
+        alternatives.emplace_back(stem, ending);
       });
+      const bool plain = alternatives.size() == 1 && alternatives[0].first == row.stem &&
+                         alternatives[0].second == row.ending;
+      if (!attached || row.clitic.empty()) {
+        const std::size_t before = row.ending_at - row.stem.size();
+        form.before = TextView(row.text).substr(0, before);
+        for (const auto& [stem, ending] : alternatives) {
+          form.stem = stem;
+          form.ending = ending;
+          visit(form);
+        }
+        continue;
+      }
+      // lávate: the pronoun moves the accent and may drop a letter, so the
+      // ending is where the engine says it stands.
+      for (const auto& [stem, ending] : alternatives) {
+        std::size_t ending_length = row.ending_length;
+        if (!plain) {
+          joined.assign(stem).append(ending);
+          const std::size_t dropped = AttachEnclitic(bare, joined, row.clitic, text);
+          ending_length = ending.size() - std::min(dropped, ending.size());
+        } else {
+          text = row.text;
+        }
+        const TextView whole(text);
+        form.stem = whole.substr(0, stem.size());
+        form.ending = whole.substr(stem.size(), ending_length);
+        form.after = whole.substr(stem.size() + ending_length);
+        visit(form);
+      }
     }
   }
 }

@@ -11,8 +11,8 @@
 namespace flexoria {
 
 // One form of one verb for one person. The text is `before` + stem +
-// ending + `after`: words in front (an auxiliary, "no", a pronoun) and
-// pronouns attached behind; both are empty in the thirteen views.
+// ending + `after`: words in front ("no te ", "me he ") and a pronoun
+// attached behind ("te" in lávate); both are empty in the thirteen views.
 struct VerbForm {
   std::string_view name;  // the form's short name, as `conjugate --option` knows it
   TextView title;
@@ -22,6 +22,8 @@ struct VerbForm {
   TextView stem;
   TextView ending;
   TextView after;
+  TextView auxiliary;  // haber's form in a compound tense
+  TextView clitic;     // a pronominal verb's pronoun
 };
 
 // before + stem + ending + after: what a reader meets.
@@ -36,9 +38,13 @@ struct IndexedVerb {
 // catalogues name.
 std::vector<IndexedVerb> IndexedVerbs();
 
-// Calls `visit` with every form of `verb`: the thirteen views as the window
-// shows them, without the imperative's dashes, a cell that shows
-// alternatives once per alternative.
+// "lavarse": the pronominal verb every infinitive has.
+Text PronominalOf(TextView infinitive);
+
+// Calls `visit` with every form of `verb` (an infinitive, or one with "se"):
+// the whole paradigm with vos, without the imperative's dashes, a cell that
+// shows alternatives once per alternative. A pronominal verb's forms
+// without a pronoun are left to the plain verb.
 void ForEachForm(TextView verb, const std::function<void(const VerbForm&)>& visit);
 
 // Calls `visit` with each stem and ending that a cell's notation stands for:

@@ -7,15 +7,18 @@
 #include <string>
 #include <unordered_map>
 
+#include "engine/compound_rules.h"
 #include "engine/typed_form.h"
 
 namespace flexoria {
 namespace {
 
-// The block: a header of counts, then runs of 32-bit words: the verbs,
-// the labels, per text its group of accented neighbours, the readings, the
-// texts' slots, the accented texts of each group, the groups' slots (by
-// their text without accents) and the pool. A string is a byte offset into
+// The block: a header of counts, then runs of 32-bit words: the verbs
+// (each plain verb followed by its pronominal one), the labels, per text
+// its group of accented neighbours, the readings, the texts' slots, the
+// accented texts of each group, the groups' slots (by their text without
+// accents), the rules that make forms of several words, the verbs and
+// labels no rule applies to, and the pool. A string is a byte offset into
 // the pool, where a length byte precedes its UTF-8.
 enum Header : std::size_t {
   kMagic,
@@ -27,13 +30,21 @@ enum Header : std::size_t {
   kFoldCount,  // groups, for the record: their slots hold them
   kFoldKeyCount,
   kFoldSlotCount,
+  kRuleCount,
+  kBlockedCount,
+  kExceptionCount,  // for the record: forms of several words stored whole
   kPoolWords,
   kHeaderWords
 };
-constexpr std::uint32_t kBlockMagic = 0x31495846;  // "FXI1"
+constexpr std::uint32_t kBlockMagic = 0x32495846;  // "FXI2"
 constexpr std::size_t kVerbWords = 2;              // name, in the lexicon
-constexpr std::size_t kLabelWords = 4;             // name, title, person, pronoun
+// name, title, person, pronoun, auxiliary, the pronominal verb's clitic
+constexpr std::size_t kLabelWords = 6;
+constexpr std::size_t kLabelKeyWords = 4;
 constexpr std::size_t kReadingWords = 2;
+constexpr std::size_t kRuleWords = 4;  // prefix, last word's label, label, pronominal
+// A blocked verb and label share a word: the label takes the low 8 bits.
+constexpr std::uint32_t kLabelBits = 8;
 
 // A reading: verb (24 bits) and the bytes before the stem (8); label (16),
 // the stem's bytes (8) and the ending's (8).
@@ -64,13 +75,20 @@ class BlockWriter {
     return static_cast<std::uint32_t>(found->second);
   }
 
+  // The engine's names, titles and persons are constants, so a label is
+  // known by where they stand; auxiliary and clitic come with the first
+  // reading that has them.
   std::uint32_t Label(const VerbForm& form) {
-    const std::array<std::uint32_t, kLabelWords> label{
-        String(form.name), String(EncodeUtf8(form.title)), String(EncodeUtf8(form.person)),
-        String(EncodeUtf8(form.pronoun))};
-    const auto [found, added] = label_ids_.try_emplace(label, labels_.size() / kLabelWords);
-    if (added) labels_.insert(labels_.end(), label.begin(), label.end());
-    return found->second;
+    const LabelPlace place{form.name.data(), form.title.data(), form.person.data(),
+                           form.pronoun.data()};
+    auto known = label_places_.find(place);
+    if (known == label_places_.end()) known = label_places_.emplace(place, NewLabel(form)).first;
+    const std::uint32_t label = known->second;
+    std::uint32_t* extra = &labels_[label * kLabelWords + kLabelKeyWords];
+    if (extra[0] == empty_ && !form.auxiliary.empty())
+      extra[0] = String(EncodeUtf8(form.auxiliary));
+    if (extra[1] == empty_ && !form.clitic.empty()) extra[1] = String(EncodeUtf8(form.clitic));
+    return label;
   }
 
   std::uint32_t Key(const std::string& text) {
@@ -97,26 +115,82 @@ class BlockWriter {
 
  private:
   struct LabelHash {
-    std::size_t operator()(const std::array<std::uint32_t, kLabelWords>& label) const {
+    std::size_t operator()(const std::array<std::uint32_t, kLabelKeyWords>& label) const {
       return HashOf(std::string_view(reinterpret_cast<const char*>(label.data()), sizeof label));
     }
   };
+  std::uint32_t NewLabel(const VerbForm& form) {
+    const std::array<std::uint32_t, kLabelKeyWords> label{
+        String(form.name), String(EncodeUtf8(form.title)), String(EncodeUtf8(form.person)),
+        String(EncodeUtf8(form.pronoun))};
+    const auto [found, added] = label_ids_.try_emplace(label, labels_.size() / kLabelWords);
+    if (added) {
+      labels_.insert(labels_.end(), label.begin(), label.end());
+      labels_.insert(labels_.end(), {empty_, empty_});
+    }
+    return found->second;
+  }
+
+  using LabelPlace = std::array<const void*, kLabelKeyWords>;
+  struct PlaceHash {
+    std::size_t operator()(const LabelPlace& place) const {
+      return HashOf(std::string_view(reinterpret_cast<const char*>(place.data()), sizeof place));
+    }
+  };
   std::unordered_map<std::string, std::size_t> strings_;
-  std::unordered_map<std::array<std::uint32_t, kLabelWords>, std::uint32_t, LabelHash> label_ids_;
+  std::uint32_t empty_ = String({});
+  std::unordered_map<LabelPlace, std::uint32_t, PlaceHash> label_places_;
+  std::unordered_map<std::array<std::uint32_t, kLabelKeyWords>, std::uint32_t, LabelHash>
+      label_ids_;
   std::unordered_map<std::string, std::uint32_t> key_ids_;
 };
 
 std::uint32_t Bytes(TextView text) { return static_cast<std::uint32_t>(EncodeUtf8(text).size()); }
 
-void AddVerb(BlockWriter& writer, std::uint32_t verb, TextView infinitive) {
-  ForEachForm(infinitive, [&](const VerbForm& form) {
-    const Text text = TextOf(form);
-    const std::uint32_t key = writer.Key(EncodeUtf8(text));
-    const PackedReading reading{verb | Bytes(form.before) << 24, writer.Label(form) |
-                                                                     Bytes(form.stem) << 16 |
-                                                                     Bytes(form.ending) << 24};
-    writer.AddReading(key, reading);
-  });
+PackedReading Packed(std::uint32_t verb, std::uint32_t label, std::uint32_t before,
+                     std::uint32_t stem, std::uint32_t ending) {
+  return {verb | before << 24, label | stem << 16 | ending << 24};
+}
+
+// A plain verb's id is even, its pronominal verb's the next.
+std::uint32_t VerbId(std::uint32_t verb, bool pronominal) {
+  return verb * 2 + (pronominal ? 1 : 0);
+}
+
+// One-word forms go to the index; the others wait for the rules.
+void AddVerb(BlockWriter& writer, std::uint32_t verb, TextView infinitive, VerbWords& words) {
+  const Text pronominal = PronominalOf(infinitive);
+  for (const bool reflexive : {false, true}) {
+    ForEachForm(reflexive ? TextView(pronominal) : infinitive, [&](const VerbForm& form) {
+      std::string text = EncodeUtf8(TextOf(form));
+      const std::uint32_t label = writer.Label(form);
+      const auto stem = static_cast<std::uint8_t>(Bytes(form.stem));
+      const auto ending = static_cast<std::uint8_t>(Bytes(form.ending));
+      if (text.find(' ') != std::string::npos) {
+        const auto before = static_cast<std::uint8_t>(Bytes(form.before));
+        words.several.push_back({std::move(text), label, reflexive, before, stem, ending});
+        return;
+      }
+      if (!reflexive && form.after.empty()) words.single.push_back({text, label, stem, ending});
+      writer.AddReading(writer.Key(text),
+                        Packed(VerbId(verb, reflexive), label, Bytes(form.before), stem, ending));
+    });
+  }
+}
+
+// Forms no rule gives back are stored whole; the rest are left to the rules.
+std::size_t AddExceptions(BlockWriter& writer, std::uint32_t verb, const VerbWords& words,
+                          const std::vector<CompoundRule>& rules,
+                          std::vector<std::uint32_t>& blocked) {
+  const RuleFit fit = FitCompoundRules(words, rules);
+  for (const auto& [label, pronominal] : fit.blocked) {
+    blocked.push_back(VerbId(verb, pronominal) << kLabelBits | label);
+  }
+  for (const SeveralWords* form : fit.exceptions) {
+    writer.AddReading(writer.Key(form->text), Packed(VerbId(verb, form->pronominal), form->label,
+                                                     form->before, form->stem, form->ending));
+  }
+  return fit.exceptions.size();
 }
 
 // Open addressing over `count` items, at most two thirds full. A slot is
@@ -204,11 +278,29 @@ FoldGroups GroupByFold(BlockWriter& writer) {
 
 std::vector<std::uint32_t> FormIndex::Build(std::span<const IndexedVerb> verbs) {
   BlockWriter writer;
+  std::vector<VerbWords> words(verbs.size());
   for (std::uint32_t verb = 0; verb < verbs.size(); ++verb) {
-    writer.verbs.push_back(writer.String(EncodeUtf8(verbs[verb].infinitive)));
-    writer.verbs.push_back(verbs[verb].in_lexicon ? 1 : 0);
-    AddVerb(writer, verb, verbs[verb].infinitive);
+    const TextView infinitive = verbs[verb].infinitive;
+    for (const Text& name : {Text(infinitive), PronominalOf(infinitive)}) {
+      writer.verbs.push_back(writer.String(EncodeUtf8(name)));
+      writer.verbs.push_back(verbs[verb].in_lexicon ? 1 : 0);
+    }
+    AddVerb(writer, verb, infinitive, words[verb]);
   }
+  const std::vector<CompoundRule> learnt = LearnCompoundRules(words);
+  std::vector<std::uint32_t> blocked;
+  std::size_t exceptions = 0;
+  for (std::uint32_t verb = 0; verb < verbs.size(); ++verb) {
+    exceptions += AddExceptions(writer, verb, words[verb], learnt, blocked);
+    words[verb] = {};
+  }
+  std::ranges::sort(blocked);
+  std::vector<std::uint32_t> rules;
+  for (const CompoundRule& rule : learnt) {
+    rules.insert(rules.end(), {writer.String(rule.prefix), rule.last_label, rule.label,
+                               rule.pronominal ? 1u : 0u});
+  }
+  if (writer.labels_.size() / kLabelWords >= (1u << kLabelBits)) return {};
   std::vector<std::uint32_t> readings;
   const auto key_first = Firsts(writer.readings_, [&](const PackedReading& reading) {
     readings.push_back(reading.verb_and_before);
@@ -241,11 +333,14 @@ std::vector<std::uint32_t> FormIndex::Build(std::span<const IndexedVerb> verbs) 
   block[kFoldCount] = static_cast<std::uint32_t>(folds.refs.size());
   block[kFoldKeyCount] = static_cast<std::uint32_t>(fold_keys.size());
   block[kFoldSlotCount] = static_cast<std::uint32_t>(fold_slots.size());
+  block[kRuleCount] = static_cast<std::uint32_t>(learnt.size());
+  block[kBlockedCount] = static_cast<std::uint32_t>(blocked.size());
+  block[kExceptionCount] = static_cast<std::uint32_t>(exceptions);
   block[kPoolWords] = static_cast<std::uint32_t>(pool_words.size());
   using Section = const std::vector<std::uint32_t>*;
-  for (Section section : std::initializer_list<Section>{&writer.verbs, &writer.labels_,
-                                                        &folds.of_plain_key, &readings, &key_slots,
-                                                        &fold_keys, &fold_slots, &pool_words}) {
+  for (Section section : std::initializer_list<Section>{
+           &writer.verbs, &writer.labels_, &folds.of_plain_key, &readings, &key_slots, &fold_keys,
+           &fold_slots, &rules, &blocked, &pool_words}) {
     Append(block, *section);
   }
   return block;
@@ -264,13 +359,16 @@ FormIndex::FormIndex(std::span<const std::uint32_t> block) {
     at += count;
     return section;
   };
-  verbs_ = take(block[kVerbCount] * kVerbWords);
+  verbs_ = take(block[kVerbCount] * 2 * kVerbWords);
   labels_ = take(block[kLabelCount] * kLabelWords);
   key_folds_ = take(block[kKeyCount]);
   readings_ = take(block[kReadingCount] * kReadingWords);
   key_slots_ = take(block[kKeySlotCount]);
   fold_keys_ = take(block[kFoldKeyCount]);
   fold_slots_ = take(block[kFoldSlotCount]);
+  rules_ = take(block[kRuleCount] * kRuleWords);
+  blocked_ = take(block[kBlockedCount]);
+  exception_count_ = block[kExceptionCount];
   const auto pool = take(block[kPoolWords]);
   if (!fits || at != block.size() || !std::has_single_bit(key_slots_.size() / kSlotWords) ||
       !std::has_single_bit(fold_slots_.size() / kSlotWords)) {
@@ -315,19 +413,75 @@ std::uint32_t FormIndex::AppendReadings(std::string_view text,
   for (std::uint32_t at = ListStart(slot[3]); at < ListEnd(slot[3]); ++at) {
     const std::uint32_t first = readings_[at * kReadingWords];
     const std::uint32_t second = readings_[at * kReadingWords + 1];
-    const std::size_t verb = (first & 0xFFFFFF) * kVerbWords;
-    const std::size_t label = (second & 0xFFFF) * kLabelWords;
     const std::size_t before = first >> 24;
     const std::size_t stem = (second >> 16) & 0xFF;
     const std::size_t ending = second >> 24;
-    out.push_back({StringAt(verbs_[verb]), verbs_[verb + 1] != 0, StringAt(labels_[label]),
-                   StringAt(labels_[label + 1]), StringAt(labels_[label + 2]),
-                   StringAt(labels_[label + 3]), stored, stored.substr(0, before),
-                   stored.substr(before, stem), stored.substr(before + stem, ending),
-                   stored.substr(before + stem + ending),
-                   static_cast<std::uint32_t>(label / kLabelWords)});
+    out.push_back(Reading(first & 0xFFFFFF, second & 0xFFFF, stored, before, stem, ending));
   }
   return slot[0] - 1;
+}
+
+FormReading FormIndex::Reading(std::uint32_t verb_id, std::uint32_t label_id, std::string_view text,
+                               std::size_t before, std::size_t stem, std::size_t ending) const {
+  const std::size_t verb = verb_id * kVerbWords;
+  const std::size_t label = label_id * kLabelWords;
+  const bool pronominal = (verb_id & 1) != 0;
+  return {StringAt(verbs_[verb]),
+          verbs_[verb + 1] != 0,
+          StringAt(labels_[label]),
+          StringAt(labels_[label + 1]),
+          StringAt(labels_[label + 2]),
+          StringAt(labels_[label + 3]),
+          text,
+          text.substr(0, before),
+          text.substr(before, stem),
+          text.substr(before + stem, ending),
+          text.substr(before + stem + ending),
+          StringAt(labels_[label + 4]),
+          pronominal ? StringAt(labels_[label + 5]) : std::string_view(),
+          label_id,
+          verb_id};
+}
+
+bool FormIndex::AppendComposed(std::string_view text, std::vector<FormReading>& last_readings,
+                               std::vector<FormReading>& out) const {
+  const auto blank = text.rfind(' ');
+  if (blank == std::string_view::npos) return false;
+  const std::string_view prefix = text.substr(0, blank);
+  last_readings.clear();
+  AppendReadings(text.substr(blank + 1), last_readings);
+  bool any = false;
+  // The rules are sorted by their prefix.
+  const auto prefix_of = [&](std::size_t rule) { return StringAt(rules_[rule * kRuleWords]); };
+  std::size_t first = 0;
+  for (std::size_t count = rule_count(); count > 0;) {
+    const std::size_t half = count / 2;
+    if (prefix_of(first + half) < prefix) {
+      first += half + 1;
+      count -= half + 1;
+    } else {
+      count = half;
+    }
+  }
+  for (std::size_t rule = first; rule < rule_count() && prefix_of(rule) == prefix; ++rule) {
+    const std::uint32_t* words = &rules_[rule * kRuleWords];
+    const std::uint32_t verb_bit = words[3];
+    for (const FormReading& last : last_readings) {
+      if (last.label != words[1] || (last.verb_id & 1) != 0) continue;
+      const std::uint32_t verb = last.verb_id | verb_bit;
+      if (std::ranges::binary_search(blocked_, verb << kLabelBits | words[2])) continue;
+      out.push_back(Reading(verb, words[2], text, blank + 1, last.stem.size(), last.ending.size()));
+      any = true;
+    }
+  }
+  return any;
+}
+
+void FormIndex::AppendPrefixes(std::vector<std::string_view>& out) const {
+  for (std::size_t rule = 0; rule < rule_count(); ++rule) {
+    const std::string_view prefix = StringAt(rules_[rule * kRuleWords]);
+    if (std::ranges::find(out, prefix) == out.end()) out.push_back(prefix);
+  }
 }
 
 void FormIndex::AppendAccentedOf(std::uint32_t key, std::vector<std::string_view>& out) const {

@@ -1,7 +1,9 @@
 // The reverse of conjugation: from the text of a form to every reading of
 // it. The index is built from the engine's own forms (ForEachForm) and kept
 // as one block of 32-bit words, so the build can happen once, at build
-// time, and the program only looks at the stored block.
+// time, and the program only looks at the stored block. It holds the
+// one-word forms; those of several words come from the rules learnt from
+// them (compound_rules.h), checked then against every verb's forms.
 #pragma once
 
 #include <cstdint>
@@ -27,8 +29,11 @@ struct FormReading {
   std::string_view stem;
   std::string_view ending;
   std::string_view after;
+  std::string_view auxiliary;  // haber's form in a compound tense
+  std::string_view clitic;     // a pronominal verb's pronoun
   // Readings with the same label share name, title, person and pronoun.
   std::uint32_t label = 0;
+  std::uint32_t verb_id = 0;
 };
 
 class FormIndex {
@@ -43,7 +48,10 @@ class FormIndex {
   bool empty() const { return key_slots_.empty(); }
   std::size_t text_count() const { return key_folds_.size(); }
   std::size_t reading_count() const { return readings_.size() / 2; }
-  std::size_t label_count() const { return labels_.size() / 4; }
+  std::size_t label_count() const { return labels_.size() / 6; }
+  std::size_t rule_count() const { return rules_.size() / 4; }
+  std::size_t blocked_count() const { return blocked_.size(); }
+  std::size_t exception_count() const { return exception_count_; }
 
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
@@ -51,6 +59,13 @@ class FormIndex {
   // words), appended to `out` in the verbs' order, then the forms'; returns
   // the text's number, or kNone.
   std::uint32_t AppendReadings(std::string_view text, std::vector<FormReading>& out) const;
+  // The readings that the rules give a text of several words (lower case,
+  // one blank between words), which must outlive them; `last_readings` is
+  // room for the last word's. False when none.
+  bool AppendComposed(std::string_view text, std::vector<FormReading>& last_readings,
+                      std::vector<FormReading>& out) const;
+  // The words that the rules put before a last word ("he", "no te"), each once.
+  void AppendPrefixes(std::vector<std::string_view>& out) const;
   // The stored copy of `text`; empty when no form reads so.
   std::string_view Stored(std::string_view text) const;
 
@@ -60,6 +75,8 @@ class FormIndex {
   void AppendAccentedOf(std::uint32_t text, std::vector<std::string_view>& out) const;
 
  private:
+  FormReading Reading(std::uint32_t verb_id, std::uint32_t label_id, std::string_view text,
+                      std::size_t before, std::size_t stem, std::size_t ending) const;
   void AppendGroup(std::uint32_t list, std::vector<std::string_view>& out) const;
 
   std::string_view StringAt(std::uint32_t ref) const;
@@ -71,6 +88,9 @@ class FormIndex {
   std::span<const std::uint32_t> key_slots_;
   std::span<const std::uint32_t> fold_keys_;
   std::span<const std::uint32_t> fold_slots_;
+  std::span<const std::uint32_t> rules_;
+  std::span<const std::uint32_t> blocked_;
+  std::size_t exception_count_ = 0;
   std::string_view pool_;
 };
 

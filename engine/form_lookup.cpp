@@ -7,16 +7,23 @@ namespace flexoria {
 const Identification& FormLookup::Identify(TextView typed) {
   answer_.readings.clear();
   answer_.suggestions.clear();
+  composed_texts_.clear();
   answer_.problem = NormalizeTypedForm(typed, key_);
   if (answer_.problem != TypedFormProblem::kNone) return answer_;
   typed_utf8_.clear();
   AppendUtf8(key_, typed_utf8_);
-  const std::uint32_t found = index_.AppendReadings(typed_utf8_, answer_.readings);
+  std::uint32_t found = index_.AppendReadings(typed_utf8_, answer_.readings);
+  const bool several = key_.find(U' ') != Text::npos;
+  if (several && index_.AppendComposed(typed_utf8_, last_readings_, answer_.readings) &&
+      found == FormIndex::kNone) {
+    found = kComposed;
+  }
   // A form typed with its accents and found needs no other accents.
   FoldAccents(key_, folded_);
   if (found == FormIndex::kNone) {
     SuggestAccented(key_);
-  } else if (folded_ == key_) {
+    if (several) SuggestComposed();
+  } else if (folded_ == key_ && found != kComposed) {
     index_.AppendAccentedOf(found, answer_.suggestions);
   }
   if (UndoKeyRemaps(key_, variant_)) {
@@ -34,6 +41,38 @@ const Identification& FormLookup::Identify(TextView typed) {
     list.erase(std::remove(at + 1, list.end(), *at), list.end());
   }
   return answer_;
+}
+
+// "habia tenido": the few words that go before a last one, and the last
+// word, each with its accents, as long as together they make a form.
+void FormLookup::SuggestComposed() {
+  if (prefixes_.empty()) {
+    std::vector<std::string_view> prefixes;
+    index_.AppendPrefixes(prefixes);
+    Text folded;
+    for (const std::string_view prefix : prefixes) {
+      FoldAccents(DecodeUtf8(prefix).value_or(Text()), folded);
+      prefixes_.emplace_back(prefix, EncodeUtf8(folded));
+    }
+  }
+  const std::size_t blank = typed_utf8_.rfind(' ');
+  const std::string_view typed_prefix = std::string_view(typed_utf8_).substr(0, blank);
+  const std::string last = typed_utf8_.substr(blank + 1);
+  FoldAccents(DecodeUtf8(typed_prefix).value_or(Text()), folded_);
+  const std::string folded_prefix = EncodeUtf8(folded_);
+  std::vector<std::string_view> lasts;
+  if (!index_.Stored(last).empty()) lasts.push_back(index_.Stored(last));
+  FoldAccents(DecodeUtf8(last).value_or(Text()), folded_);
+  index_.AppendAccented(EncodeUtf8(folded_), lasts);
+  for (const auto& [prefix, folded] : prefixes_) {
+    if (folded != folded_prefix) continue;
+    for (const std::string_view word : lasts) {
+      std::string candidate = std::string(prefix) + " " + std::string(word);
+      composed_scratch_.clear();
+      if (!index_.AppendComposed(candidate, last_readings_, composed_scratch_)) continue;
+      answer_.suggestions.push_back(composed_texts_.emplace_back(std::move(candidate)));
+    }
+  }
 }
 
 void FormLookup::SuggestAccented(TextView text) {

@@ -3,6 +3,7 @@
 // window's remapped keys read as the letters they type).
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ class FormLookup {
 
  private:
   void SuggestAccented(TextView text);
+  void SuggestComposed();
+
+  static constexpr std::uint32_t kComposed = FormIndex::kNone - 1;
 
   const FormIndex& index_;
   Identification answer_;
@@ -37,6 +41,10 @@ class FormLookup {
   Text folded_;
   std::string utf8_;
   std::string typed_utf8_;
+  std::vector<FormReading> last_readings_;
+  std::vector<FormReading> composed_scratch_;
+  std::deque<std::string> composed_texts_;                          // suggestions the rules made
+  std::vector<std::pair<std::string_view, std::string>> prefixes_;  // with their accents folded
 };
 
 // The index compiled into the program.

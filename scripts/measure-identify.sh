@@ -9,11 +9,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# Every form the command line shows for the lexicon, scattered over a million lines.
+# Every form the command line shows for the lexicon as a reader meets it
+# (compound tenses and the negative imperative included), scattered over a
+# million lines.
 cat "$root"/lexicon/words/*.txt | tr -d '\r' | awk '!seen[$0]++' |
   xargs "$cli" conjugate --json 2>/dev/null |
-  grep -o '"stem":"[^"]*","ending":"[^"]*"' |
-  sed -e 's/^"stem":"//' -e 's/","ending":"//' -e 's/"$//' >"$work/forms.txt"
+  grep -o '"ending":"[^"]*","text":"[^"]*"' | sed -e 's/.*"text":"//' -e 's/"$//' >"$work/forms.txt"
 awk '{ form[NR] = $0 } END { for (i = 0; i < 1000000; ++i) print form[(i * 7919) % NR + 1] }' \
   "$work/forms.txt" >"$work/batch.txt"
 

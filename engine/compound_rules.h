@@ -1,0 +1,61 @@
+// How the forms of several words are made of one-word forms, learnt from
+// the engine's own paradigms: "he tenido" is "he" before tenido's
+// participle, "no te laves" is "no te" before laves' present subjunctive.
+// The index keeps these few rules instead of every such text, and the
+// texts no rule gives back as they are.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace flexoria {
+
+// A one-word form of a plain verb.
+struct SingleWord {
+  std::string text;
+  std::uint32_t label;
+  std::uint8_t stem;  // bytes
+  std::uint8_t ending;
+};
+
+// A form of several words, of the verb or of its pronominal verb.
+struct SeveralWords {
+  std::string text;
+  std::uint32_t label;
+  bool pronominal;
+  std::uint8_t before;  // bytes, the blank included
+  std::uint8_t stem;
+  std::uint8_t ending;
+};
+
+struct VerbWords {
+  std::vector<SingleWord> single;
+  std::vector<SeveralWords> several;
+};
+
+// The words before the last one and the label of the last one's reading
+// make the form with `label`, of the pronominal verb or not.
+struct CompoundRule {
+  std::string prefix;
+  std::uint32_t last_label;
+  std::uint32_t label;
+  bool pronominal;
+  auto operator<=>(const CompoundRule&) const = default;
+};
+
+// For each form of several words, the prefix and last reading most verbs
+// show; sorted.
+std::vector<CompoundRule> LearnCompoundRules(const std::vector<VerbWords>& verbs);
+
+struct RuleFit {
+  // Labels (with pronominal) where a rule would give a text the verb does
+  // not have: no rule applies to them for this verb.
+  std::vector<std::pair<std::uint32_t, bool>> blocked;
+  // The forms no unblocked rule gives back, to be stored whole.
+  std::vector<const SeveralWords*> exceptions;
+};
+
+RuleFit FitCompoundRules(const VerbWords& verb, const std::vector<CompoundRule>& rules);
+
+}  // namespace flexoria
