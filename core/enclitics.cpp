@@ -20,37 +20,10 @@ inline constexpr std::array<DroppedLetters, 3> kDroppedLetters{{
     {U"", U"d", U"os", 1},     // lavad + os: lavaos
 }};
 
-struct AccentPair {
-  char32_t plain;
-  char32_t accented;
-};
-
-inline constexpr std::array<AccentPair, 5> kAccents{{
-    {U'a', U'á'},
-    {U'e', U'é'},
-    {U'i', U'í'},
-    {U'o', U'ó'},
-    {U'u', U'ú'},
-}};
-
-char32_t Plain(char32_t c) {
-  for (const AccentPair& pair : kAccents) {
-    if (pair.accented == c) return pair.plain;
-  }
-  return c;
-}
-
-char32_t Accented(char32_t c) {
-  for (const AccentPair& pair : kAccents) {
-    if (pair.plain == c) return pair.accented;
-  }
-  return c;
-}
-
-bool IsAccented(char32_t c) { return Plain(c) != c; }
+bool IsAccented(char32_t c) { return WithoutAccent(c) != c; }
 
 bool IsVowelLetter(char32_t c) {
-  const char32_t plain = Plain(c);
+  const char32_t plain = WithoutAccent(c);
   return plain == U'a' || plain == U'e' || plain == U'i' || plain == U'o' || plain == U'u' ||
          c == U'ü';
 }
@@ -64,7 +37,7 @@ bool IsVowelAt(TextView word, std::size_t at) {
   if (!IsVowelLetter(c)) return false;
   if (c != U'u' || at == 0 || at + 1 >= word.size()) return true;
   const char32_t before = word[at - 1];
-  const char32_t after = Plain(word[at + 1]);
+  const char32_t after = WithoutAccent(word[at + 1]);
   return !((before == U'q' || before == U'g') && (after == U'e' || after == U'i'));
 }
 
@@ -149,8 +122,6 @@ const DroppedLetters* DroppedFor(TextView verb, TextView bare, TextView pronoun)
 
 std::size_t SyllableCount(TextView word) { return NucleiOf(word, TextView::npos).count; }
 
-char32_t WithoutAccent(char32_t c) { return Plain(c); }
-
 std::size_t StressedVowel(TextView word) {
   for (std::size_t at = 0; at < word.size(); ++at) {
     if (IsAccented(word[at])) return at;
@@ -168,8 +139,8 @@ std::size_t AttachEnclitic(TextView verb, TextView bare, TextView pronoun, Text&
   const std::size_t stressed = StressedVowel(bare);
   out.assign(bare.substr(0, bare.size() - drop)).append(pronoun);
   if (stressed == TextView::npos || stressed >= out.size()) return drop;
-  out[stressed] = Plain(out[stressed]);
-  if (NeedsAccent(out, stressed)) out[stressed] = Accented(out[stressed]);
+  out[stressed] = WithoutAccent(out[stressed]);
+  if (NeedsAccent(out, stressed)) out[stressed] = WithAccent(out[stressed]);
   return drop;
 }
 

@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include "core/text.h"
+#include "core/written_accents.h"
 
 namespace flexoria {
 
@@ -17,9 +18,6 @@ std::size_t StressedVowel(TextView word);
 
 // How many syllables `word` has.
 std::size_t SyllableCount(TextView word);
-
-// The vowel without its written accent; any other character as it is.
-char32_t WithoutAccent(char32_t c);
 
 // Writes `bare` + `pronoun` into `out` with the written accent the new word
 // needs; `verb` (the infinitive) only picks out the exceptions. Returns how

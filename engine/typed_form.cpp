@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/entry_keys.h"
+#include "core/written_accents.h"
 
 namespace flexoria {
 namespace {
@@ -22,14 +23,8 @@ constexpr std::array<LetterPair, 7> kCapitals{{
     {U'Ñ', U'ñ'},
 }};
 
-constexpr std::array<LetterPair, 6> kAccented{{
-    {U'á', U'a'},
-    {U'é', U'e'},
-    {U'í', U'i'},
-    {U'ó', U'o'},
-    {U'ú', U'u'},
-    {U'ü', U'u'},
-}};
+// People type a vowel without its accent or its diaeresis alike.
+char32_t Unmarked(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
 
 template <std::size_t N>
 char32_t Mapped(char32_t c, const std::array<LetterPair, N>& pairs) {
@@ -72,7 +67,7 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
 
 void FoldAccents(TextView text, Text& folded) {
   folded.resize(text.size());
-  for (std::size_t at = 0; at < text.size(); ++at) folded[at] = Mapped(text[at], kAccented);
+  for (std::size_t at = 0; at < text.size(); ++at) folded[at] = Unmarked(text[at]);
 }
 
 bool UndoKeyRemaps(TextView text, Text& letters) {

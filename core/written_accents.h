@@ -1,0 +1,38 @@
+// The vowels Spanish writes with an accent, shared by the rules that add
+// one (a joined pronoun: lávate) and the lookups that ignore them (tenia).
+#pragma once
+
+#include <array>
+
+namespace flexoria {
+
+struct AccentPair {
+  char32_t plain;
+  char32_t accented;
+};
+
+inline constexpr std::array<AccentPair, 5> kWrittenAccents{{
+    {U'a', U'á'},
+    {U'e', U'é'},
+    {U'i', U'í'},
+    {U'o', U'ó'},
+    {U'u', U'ú'},
+}};
+
+// The vowel without its accent; any other character as it is.
+constexpr char32_t WithoutAccent(char32_t c) {
+  for (const AccentPair& pair : kWrittenAccents) {
+    if (pair.accented == c) return pair.plain;
+  }
+  return c;
+}
+
+// The vowel with its accent; any other character as it is.
+constexpr char32_t WithAccent(char32_t c) {
+  for (const AccentPair& pair : kWrittenAccents) {
+    if (pair.plain == c) return pair.accented;
+  }
+  return c;
+}
+
+}  // namespace flexoria
