@@ -41,6 +41,7 @@ struct CompoundRule {
   std::uint32_t last_label;
   std::uint32_t label;
   bool pronominal;
+  // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads the defaulted comparison.
   auto operator<=>(const CompoundRule&) const = default;
 };
 

@@ -359,8 +359,8 @@ FormIndex::FormIndex(std::span<const std::uint32_t> block) {
     at += count;
     return section;
   };
-  verbs_ = take(block[kVerbCount] * 2 * kVerbWords);
-  labels_ = take(block[kLabelCount] * kLabelWords);
+  verbs_ = take(std::size_t{block[kVerbCount]} * 2 * kVerbWords);
+  labels_ = take(std::size_t{block[kLabelCount]} * kLabelWords);
   key_folds_ = take(block[kKeyCount]);
   readings_ = take(block[kReadingCount] * kReadingWords);
   key_slots_ = take(block[kKeySlotCount]);

@@ -30,7 +30,7 @@ struct Output {
   std::string err;
 };
 
-Output RunRequest(ConjugateRequest request, const std::string& input = {}) {
+Output RunRequest(const ConjugateRequest& request, const std::string& input = {}) {
   std::istringstream in(input);
   std::ostringstream out;
   std::ostringstream err;
