@@ -24,8 +24,9 @@ void BM_IdentifyOne(benchmark::State& bench) {
 std::string BatchInput() {
   std::vector<std::string> forms;
   const auto verbs = IndexedVerbs();
+  FullParadigm paradigm;
   for (std::size_t at = 0; at < verbs.size(); at += 16) {
-    ForEachForm(verbs[at].infinitive,
+    ForEachForm(paradigm, verbs[at].infinitive,
                 [&](const VerbForm& form) { forms.push_back(EncodeUtf8(TextOf(form))); });
   }
   forms.insert(forms.end(), {"tenia", " Tuvieron ", "pidio", "xyzzy", "QUEPO"});
@@ -70,6 +71,7 @@ void BM_IndexBuild(benchmark::State& bench) {
 void BM_RoundTripWholeLexicon(benchmark::State& bench) {
   const auto verbs = IndexedVerbs();
   FormLookup lookup(EmbeddedFormIndex());
+  FullParadigm paradigm;
   std::int64_t forms = 0, misses = 0, extras = 0;
   const auto describe = [](auto name, auto person, auto stem, auto ending, bool in_lexicon) {
     return std::string(name) + " " + std::string(person) + " " + std::string(stem) + "+" +
@@ -80,7 +82,7 @@ void BM_RoundTripWholeLexicon(benchmark::State& bench) {
       for (const Text& entry : {Text(verb.infinitive), PronominalOf(verb.infinitive)}) {
         const std::string name = EncodeUtf8(entry);
         std::map<Text, std::set<std::string>> shown;
-        ForEachForm(entry, [&](const VerbForm& form) {
+        ForEachForm(paradigm, entry, [&](const VerbForm& form) {
           ++forms;
           shown[TextOf(form)].insert(describe(form.name, EncodeUtf8(form.person),
                                               EncodeUtf8(form.stem), EncodeUtf8(form.ending),

@@ -117,8 +117,8 @@ void ForEachAlternative(TextView stem, TextView ending,
 
 Text PronominalOf(TextView infinitive) { return Text(infinitive) + Text(kPronominalTail); }
 
-void ForEachForm(TextView verb, const std::function<void(const VerbForm&)>& visit) {
-  static FullParadigm paradigm;
+void ForEachForm(FullParadigm& paradigm, TextView verb,
+                 const std::function<void(const VerbForm&)>& visit) {
   const FullParadigmResult& result = paradigm.Conjugate(verb, true);
   const TextView bare =
       result.pronominal ? verb.substr(0, verb.size() - kPronominalTail.size()) : verb;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/text.h"
+#include "engine/full_paradigm.h"
 
 namespace flexoria {
 
@@ -44,8 +45,10 @@ Text PronominalOf(TextView infinitive);
 // Calls `visit` with every form of `verb` (an infinitive, or one with "se"):
 // the whole paradigm with vos, without the imperative's dashes, a cell that
 // shows alternatives once per alternative. A pronominal verb's forms
-// without a pronoun are left to the plain verb.
-void ForEachForm(TextView verb, const std::function<void(const VerbForm&)>& visit);
+// without a pronoun are left to the plain verb. The caller's `paradigm`
+// does the conjugating and keeps its buffers from one verb to the next.
+void ForEachForm(FullParadigm& paradigm, TextView verb,
+                 const std::function<void(const VerbForm&)>& visit);
 
 // Calls `visit` with each stem and ending that a cell's notation stands for:
 // "roig/roy/ro" + "o", "hinch" + "(i)ó", "(val)  val" + "e",

@@ -158,10 +158,11 @@ std::uint32_t VerbId(std::uint32_t verb, bool pronominal) {
 }
 
 // One-word forms go to the index; the others wait for the rules.
-void AddVerb(BlockWriter& writer, std::uint32_t verb, TextView infinitive, VerbWords& words) {
+void AddVerb(FullParadigm& paradigm, BlockWriter& writer, std::uint32_t verb, TextView infinitive,
+             VerbWords& words) {
   const Text pronominal = PronominalOf(infinitive);
   for (const bool reflexive : {false, true}) {
-    ForEachForm(reflexive ? TextView(pronominal) : infinitive, [&](const VerbForm& form) {
+    ForEachForm(paradigm, reflexive ? TextView(pronominal) : infinitive, [&](const VerbForm& form) {
       std::string text = EncodeUtf8(TextOf(form));
       const std::uint32_t label = writer.Label(form);
       const auto stem = static_cast<std::uint8_t>(Bytes(form.stem));
@@ -278,6 +279,7 @@ FoldGroups GroupByFold(BlockWriter& writer) {
 
 std::vector<std::uint32_t> FormIndex::Build(std::span<const IndexedVerb> verbs) {
   BlockWriter writer;
+  FullParadigm paradigm;
   std::vector<VerbWords> words(verbs.size());
   for (std::uint32_t verb = 0; verb < verbs.size(); ++verb) {
     const TextView infinitive = verbs[verb].infinitive;
@@ -285,7 +287,7 @@ std::vector<std::uint32_t> FormIndex::Build(std::span<const IndexedVerb> verbs) 
       writer.verbs.push_back(writer.String(EncodeUtf8(name)));
       writer.verbs.push_back(verbs[verb].in_lexicon ? 1 : 0);
     }
-    AddVerb(writer, verb, infinitive, words[verb]);
+    AddVerb(paradigm, writer, verb, infinitive, words[verb]);
   }
   const std::vector<CompoundRule> learnt = LearnCompoundRules(words);
   std::vector<std::uint32_t> blocked;

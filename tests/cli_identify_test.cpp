@@ -80,11 +80,12 @@ TEST(Identify, FormsReadSuggestAndRefuseAsTheGrammarSays) {
 TEST(Identify, EveryFormOfTheseVerbsReadsBackToItsVerb) {
   std::istringstream rows(ReadFile(std::string(FLEXORIA_TEST_DATA_DIR) + "/identify_forms.tsv"));
   FormLookup lookup(EmbeddedFormIndex());
+  FullParadigm paradigm;
   for (std::string row; std::getline(rows, row);) {
     const auto fields = SplitAt(row, '\t');
     if (fields[0] != "round-trip") continue;
     int forms = 0;
-    ForEachForm(U32(fields[1]), [&](const VerbForm& form) {
+    ForEachForm(paradigm, U32(fields[1]), [&](const VerbForm& form) {
       ++forms;
       const Text text = TextOf(form);
       const auto& readings = lookup.Identify(text).readings;
