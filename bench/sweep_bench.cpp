@@ -1,6 +1,7 @@
 // The whole lexicon in every view through one session (10,836 words times
 // 13 options, 140,868 requests), and beside it the whole lexicon's full
-// paradigm as JSON Lines, as `flexoria-cli conjugate --json -` writes it.
+// paradigm, by itself and as JSON Lines, as `flexoria-cli conjugate --json -`
+// writes it.
 #include <benchmark/benchmark.h>
 
 #include <unordered_set>
@@ -52,6 +53,29 @@ void BM_Sweep(benchmark::State& bench) {
 
 BENCHMARK(BM_Sweep)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// Every form of every word, written nowhere: what the engine costs a verb.
+void BM_FullParadigm(benchmark::State& bench) {
+  const std::vector<TextView> words = LexiconWords();
+  FullParadigm paradigm;
+  const bool vos = bench.range(0) != 0;
+  std::int64_t rows = 0;
+  for (auto _ : bench) {
+    for (TextView word : words) {
+      const FullParadigmResult& result = paradigm.Conjugate(word, vos);
+      for (const FullForm& form : result.Forms()) rows += static_cast<std::int64_t>(form.count);
+      benchmark::DoNotOptimize(result.forms.data());
+    }
+  }
+  const auto verbs = static_cast<double>(words.size());
+  bench.counters["verbs"] = verbs;
+  bench.counters["rows_per_verb"] =
+      static_cast<double>(rows) / static_cast<double>(bench.iterations()) / verbs;
+  bench.counters["us_per_verb"] = benchmark::Counter(
+      verbs * 1e-6, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(BM_FullParadigm)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // Every form of every word, one JSON line each into one buffer that a
 // writer would flush per line. After the first pass every buffer has its
 // size, so the counter of allocations per verb shows what steady state costs.
@@ -75,6 +99,9 @@ void BM_FullParadigmJsonLines(benchmark::State& bench) {
   }
   const auto iterations = static_cast<double>(bench.iterations());
   bench.counters["verbs"] = static_cast<double>(words.size());
+  bench.counters["us_per_verb"] = benchmark::Counter(
+      static_cast<double>(words.size()) * 1e-6,
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   bench.counters["MB_per_pass"] = static_cast<double>(bytes) / iterations / 1e6;
   bench.counters["allocations_per_verb"] =
       static_cast<double>(allocations) / iterations / static_cast<double>(words.size());

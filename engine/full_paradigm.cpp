@@ -113,6 +113,8 @@ Message RefusalMessage(RequestOutcome outcome) {
 
 FullParadigm::FullParadigm() {
   RunSimpleForms(kHaber, haber_);
+  WriteVosPair(haber_, kHaber, haber_vos_);
+  JoinHaberForms();
   result_.notices.clear();
 }
 
@@ -127,9 +129,12 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView entry, bool vos) {
   if (!RunSimpleForms(bare, simple_)) return result_;
   verb_.assign(session_.state().Verb);
   ChooseParticiple();
+  if (vos) WriteVosPair(simple_, verb_, verb_vos_);
+  texts_.clear();
   const auto forms = FullParadigmForms();
   for (std::size_t i = 0; i < forms.size(); ++i) BuildForm(forms[i], vos, result_.forms[i]);
   result_.form_count = forms.size();
+  PointRowsAtTexts();
   return result_;
 }
 
@@ -171,8 +176,30 @@ void FullParadigm::ChooseParticiple() {
   }
 }
 
-FullParadigm::Cell FullParadigm::CellOf(const std::array<FormCells, kOptionCount + 1>& views,
-                                        int option, int person, TextView verb, VosCells& vos) {
+void FullParadigm::WriteVosPair(const Views& views, TextView verb, VosPair& into) {
+  const auto vosotros = [&views](int option) -> const FormCells& {
+    return views[static_cast<std::size_t>(option)];
+  };
+  const FormCells& present = vosotros(kPresente);
+  WriteVos(VosForm::kPresent, verb, present.stems[kVosotros], present.endings[kVosotros],
+           into.present);
+  const FormCells& imperative = vosotros(kImperativo);
+  WriteVos(VosForm::kImperative, verb, imperative.stems[kVosotros], imperative.endings[kVosotros],
+           into.imperative);
+}
+
+void FullParadigm::JoinHaberForms() {
+  for (int option = 1; option <= kOptionCount; ++option) {
+    auto& forms = haber_forms_[static_cast<std::size_t>(option)];
+    for (int person = 0; person <= kVos; ++person) {
+      const Cell cell = CellOf(haber_, haber_vos_, option, person);
+      forms[static_cast<std::size_t>(person)].assign(cell.stem).append(cell.ending);
+    }
+  }
+}
+
+FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair& vos, int option,
+                                        int person) {
   const FormCells& cells = views[static_cast<std::size_t>(option)];
   const auto line = [&cells](int person) {
     const auto at = static_cast<std::size_t>(person);
@@ -180,31 +207,26 @@ FullParadigm::Cell FullParadigm::CellOf(const std::array<FormCells, kOptionCount
   };
   if (person == kNoPerson) return line(0);
   if (person != kVos) return line(person);
-  if (option != kPresente && option != kImperativo) return line(kTu);
-  const Cell vosotros = line(kVosotros);
-  WriteVos(option == kPresente ? VosForm::kPresent : VosForm::kImperative, verb, vosotros.stem,
-           vosotros.ending, vos);
-  return {vos.stem, vos.ending};
-}
-
-FullParadigm::Cell FullParadigm::VerbCell(int option, int person) {
-  return CellOf(simple_, option, person, verb_, verb_vos_);
-}
-
-FullParadigm::Cell FullParadigm::HaberCell(int option, int person) {
-  return CellOf(haber_, option, person, kHaber, haber_vos_);
+  if (option == kPresente) return {vos.present.stem, vos.present.ending};
+  if (option == kImperativo) return {vos.imperative.stem, vos.imperative.ending};
+  return line(kTu);
 }
 
 void FullParadigm::BuildForm(const FormSpec& form, bool vos, FullForm& out) {
   out.form = &form;
   out.count = 0;
+  auto& lengths = text_lengths_[static_cast<std::size_t>(&form - FullParadigmForms().data())];
+  const auto build = [&](int person) {
+    lengths[out.count] = BuildRow(form, person, out.rows[out.count]);
+    ++out.count;
+  };
   for (const int person : PersonsOf(form.persons)) {
-    BuildRow(form, person, out.rows[out.count++]);
-    if (vos && person == kTu) BuildRow(form, kVos, out.rows[out.count++]);
+    build(person);
+    if (vos && person == kTu) build(kVos);
   }
 }
 
-void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
+std::size_t FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
   row.person = person;
   if (person == kNoPerson) {
     row.person_label = row.pronoun = {};
@@ -218,47 +240,60 @@ void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
   if (!result_.pronominal || form.clitic == CliticPlace::kNone) row.clitic = {};
   switch (form.composition) {
     case Composition::kWriter:
-      Compose(form, VerbCell(form.option, person), {}, row);
-      break;
+      return Compose(form, CellOf(simple_, verb_vos_, form.option, person), {}, row);
     case Composition::kCompound: {
-      const Cell auxiliary = HaberCell(form.source, person);
-      auxiliary_.assign(auxiliary.stem).append(auxiliary.ending);
-      Compose(form, participle_cell_, auxiliary_, row);
-      break;
+      const auto& forms = haber_forms_[static_cast<std::size_t>(form.source)];
+      const TextView auxiliary = forms[static_cast<std::size_t>(std::max(person, 0))];
+      return Compose(form, participle_cell_, auxiliary, row);
     }
     case Composition::kImperativeAffirmative:
-      Compose(form, VerbCell(AffirmativeSource(verb_, person), person), {}, row);
-      break;
+      return Compose(form, CellOf(simple_, verb_vos_, AffirmativeSource(verb_, person), person), {},
+                     row);
     case Composition::kImperativeNegative:
-      Compose(form, VerbCell(kSubjPresente, person), {}, row);
       break;
   }
+  return Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), {}, row);
 }
 
-void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row) {
-  row.auxiliary.assign(auxiliary);
-  row.stem.assign(verb.stem);
-  row.ending.assign(verb.ending);
-  Text& text = row.text;
+// Appends the row's whole text to texts_ and returns its length.
+std::size_t FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary,
+                                  FullRow& row) {
+  row.auxiliary = auxiliary;
+  row.stem = verb.stem;
+  row.ending = verb.ending;
+  const std::size_t start = texts_.size();
   if (form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty()) {
     joined_.assign(verb.stem).append(verb.ending);
-    const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, text);
+    const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
+    texts_.append(enclitic_);
     row.ending_at = verb.stem.size();
     row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
-    return;
+    return enclitic_.size();
   }
-  text.clear();
-  const auto word = [&text](TextView part) {
+  const auto word = [this](TextView part) {
     if (part.empty()) return;
-    text.append(part);
-    text.push_back(U' ');
+    texts_.append(part);
+    texts_.push_back(U' ');
   };
   if (form.composition == Composition::kImperativeNegative) word(kNegation);
   word(row.clitic);
   word(auxiliary);
-  row.ending_at = text.size() + verb.stem.size();
+  row.ending_at = texts_.size() - start + verb.stem.size();
   row.ending_length = verb.ending.size();
-  text.append(verb.stem).append(verb.ending);
+  texts_.append(verb.stem).append(verb.ending);
+  return texts_.size() - start;
+}
+
+void FullParadigm::PointRowsAtTexts() {
+  const char32_t* at = texts_.data();
+  for (std::size_t i = 0; i < result_.form_count; ++i) {
+    FullForm& form = result_.forms[i];
+    for (std::size_t row = 0; row < form.count; ++row) {
+      const std::size_t length = text_lengths_[i][row];
+      form.rows[row].text = TextView(at, length);
+      at += length;
+    }
+  }
 }
 
 }  // namespace flexoria
