@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/allocation_count.h"
+#include "bench/paradigm_json_rapidjson.h"
 #include "cli/paradigm_json.h"
 #include "engine/conjugation_session.h"
 #include "engine/form_table.h"
@@ -79,7 +80,8 @@ BENCHMARK(BM_FullParadigm)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTi
 // Every form of every word, one JSON line each into one buffer that a
 // writer would flush per line. After the first pass every buffer has its
 // size, so the counter of allocations per verb shows what steady state costs.
-void BM_FullParadigmJsonLines(benchmark::State& bench) {
+template <void (*kAppendLine)(const FullParadigmResult&, std::string&)>
+void JsonLines(benchmark::State& bench) {
   const std::vector<TextView> words = LexiconWords();
   FullParadigm paradigm;
   std::string line;
@@ -90,7 +92,7 @@ void BM_FullParadigmJsonLines(benchmark::State& bench) {
     const std::int64_t before = AllocationCount();
     for (TextView word : words) {
       line.clear();
-      AppendParadigmJson(paradigm.Conjugate(word, vos), nullptr, line);
+      kAppendLine(paradigm.Conjugate(word, vos), line);
       line += '\n';
       benchmark::DoNotOptimize(line.data());
       bytes += static_cast<std::int64_t>(line.size());
@@ -107,7 +109,38 @@ void BM_FullParadigmJsonLines(benchmark::State& bench) {
       static_cast<double>(allocations) / iterations / static_cast<double>(words.size());
 }
 
+void AppendWholeParadigm(const FullParadigmResult& paradigm, std::string& out) {
+  AppendParadigmJson(paradigm, nullptr, out);
+}
+
+// Our own writer, as `flexoria-cli conjugate --json -` runs it.
+void BM_FullParadigmJsonLines(benchmark::State& bench) { JsonLines<AppendWholeParadigm>(bench); }
+
+// The same lines through RapidJSON's Writer. It first checks that the two
+// write the same bytes for every verb, and counts the verbs they differ on.
+void BM_FullParadigmJsonLinesRapidjson(benchmark::State& bench) {
+  FullParadigm paradigm;
+  std::string ours;
+  std::string theirs;
+  std::int64_t differing = 0;
+  for (TextView word : LexiconWords()) {
+    const FullParadigmResult& result = paradigm.Conjugate(word, bench.range(0) != 0);
+    ours.clear();
+    theirs.clear();
+    AppendWholeParadigm(result, ours);
+    AppendParadigmJsonRapidjson(result, theirs);
+    differing += ours != theirs ? 1 : 0;
+  }
+  JsonLines<AppendParadigmJsonRapidjson>(bench);
+  bench.counters["verbs_written_differently"] = static_cast<double>(differing);
+}
+
 BENCHMARK(BM_FullParadigmJsonLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FullParadigmJsonLinesRapidjson)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 
 }  // namespace
 }  // namespace flexoria

@@ -42,17 +42,32 @@ class JsonWriter {
   void Flush();
 
  private:
-  void Room(std::size_t bytes);
+  static constexpr std::size_t kBufferSize = 4096;
+  // A character takes at most six bytes: \u00xx, or four bytes of UTF-8.
+  static constexpr std::size_t kWidest = 6;
+  // What a member adds to its key and its value: a comma, the quotes, the colon.
+  static constexpr std::size_t kMemberFraming = 6;
+
+  // Each call below makes room for all it writes at once, then writes
+  // without looking; a text too long for the buffer goes in pieces.
+  void Room(std::size_t bytes) {
+    if (static_cast<std::size_t>(buffer_ + kBufferSize - at_) < bytes) Flush();
+  }
+  bool Fits(std::size_t bytes) const { return bytes <= kBufferSize; }
   void Put(char c) { *at_++ = c; }
   void PutBytes(std::string_view text);
-  void Separate();
-  void Quoted(std::string_view name);
-  void Quoted(TextView text);
-  void PutEscaped(TextView text);
+  void Separate() {
+    if (!first_) Put(',');
+    first_ = false;
+  }
+  void PutKey(std::string_view name);
+  void PutLongText(TextView text);
+  void PutQuoted(TextView text);
+  void PutUtf8(std::string_view utf8);
 
   std::string& out_;
   bool first_ = true;
-  char buffer_[4096];
+  char buffer_[kBufferSize];
   char* at_ = buffer_;
 };
 
