@@ -130,11 +130,10 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView entry, bool vos) {
   verb_.assign(session_.state().Verb);
   ChooseParticiple();
   if (vos) WriteVosPair(simple_, verb_, verb_vos_);
-  texts_.clear();
+  MakeRoomForTexts();
   const auto forms = FullParadigmForms();
   for (std::size_t i = 0; i < forms.size(); ++i) BuildForm(forms[i], vos, result_.forms[i]);
   result_.form_count = forms.size();
-  PointRowsAtTexts();
   return result_;
 }
 
@@ -212,21 +211,43 @@ FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair& vos, 
   return line(kTu);
 }
 
+// A row's text is at most "no", a pronoun and haber's form, each with its
+// space, before the verb's longest cell; a joined pronoun adds no more.
+void FullParadigm::MakeRoomForTexts() {
+  constexpr std::size_t kLongestPronoun = 3;  // nos
+  std::size_t longest_cell = participle_cell_.stem.size() + participle_cell_.ending.size();
+  const auto measure = [&longest_cell](TextView stem, TextView ending) {
+    longest_cell = std::max(longest_cell, stem.size() + ending.size());
+  };
+  for (const FormCells& cells : simple_) {
+    for (std::size_t line = 0; line < cells.stems.size(); ++line) {
+      measure(cells.stems[line], cells.endings[line]);
+    }
+  }
+  for (const VosCells* vos : {&verb_vos_.present, &verb_vos_.imperative}) {
+    measure(vos->stem, vos->ending);
+  }
+  std::size_t longest_auxiliary = 0;
+  for (const auto& forms : haber_forms_) {
+    for (const Text& form : forms) longest_auxiliary = std::max(longest_auxiliary, form.size());
+  }
+  const std::size_t longest_row =
+      kNegation.size() + kLongestPronoun + longest_auxiliary + 3 + longest_cell;
+  const std::size_t rows = kFullParadigmFormCount * std::tuple_size_v<decltype(FullForm::rows)>;
+  if (texts_.size() < rows * longest_row) texts_.resize(rows * longest_row);
+  text_end_ = texts_.data();
+}
+
 void FullParadigm::BuildForm(const FormSpec& form, bool vos, FullForm& out) {
   out.form = &form;
   out.count = 0;
-  auto& lengths = text_lengths_[static_cast<std::size_t>(&form - FullParadigmForms().data())];
-  const auto build = [&](int person) {
-    lengths[out.count] = BuildRow(form, person, out.rows[out.count]);
-    ++out.count;
-  };
   for (const int person : PersonsOf(form.persons)) {
-    build(person);
-    if (vos && person == kTu) build(kVos);
+    BuildRow(form, person, out.rows[out.count++]);
+    if (vos && person == kTu) BuildRow(form, kVos, out.rows[out.count++]);
   }
 }
 
-std::size_t FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
+void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
   row.person = person;
   if (person == kNoPerson) {
     row.person_label = row.pronoun = {};
@@ -255,45 +276,36 @@ std::size_t FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& ro
   return Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), {}, row);
 }
 
-// Appends the row's whole text to texts_ and returns its length.
-std::size_t FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary,
-                                  FullRow& row) {
+// Writes the row's whole text at text_end_, in room made beforehand.
+void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row) {
   row.auxiliary = auxiliary;
   row.stem = verb.stem;
   row.ending = verb.ending;
-  const std::size_t start = texts_.size();
+  char32_t* const start = text_end_;
+  const auto put = [this](TextView part) {
+    for (const char32_t c : part) *text_end_++ = c;
+  };
   if (form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty()) {
     joined_.assign(verb.stem).append(verb.ending);
     const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
-    texts_.append(enclitic_);
+    put(enclitic_);
     row.ending_at = verb.stem.size();
     row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
-    return enclitic_.size();
+  } else {
+    const auto word = [this, &put](TextView part) {
+      if (part.empty()) return;
+      put(part);
+      *text_end_++ = U' ';
+    };
+    if (form.composition == Composition::kImperativeNegative) word(kNegation);
+    word(row.clitic);
+    word(auxiliary);
+    row.ending_at = static_cast<std::size_t>(text_end_ - start) + verb.stem.size();
+    row.ending_length = verb.ending.size();
+    put(verb.stem);
+    put(verb.ending);
   }
-  const auto word = [this](TextView part) {
-    if (part.empty()) return;
-    texts_.append(part);
-    texts_.push_back(U' ');
-  };
-  if (form.composition == Composition::kImperativeNegative) word(kNegation);
-  word(row.clitic);
-  word(auxiliary);
-  row.ending_at = texts_.size() - start + verb.stem.size();
-  row.ending_length = verb.ending.size();
-  texts_.append(verb.stem).append(verb.ending);
-  return texts_.size() - start;
-}
-
-void FullParadigm::PointRowsAtTexts() {
-  const char32_t* at = texts_.data();
-  for (std::size_t i = 0; i < result_.form_count; ++i) {
-    FullForm& form = result_.forms[i];
-    for (std::size_t row = 0; row < form.count; ++row) {
-      const std::size_t length = text_lengths_[i][row];
-      form.rows[row].text = TextView(at, length);
-      at += length;
-    }
-  }
+  row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
 }
 
 }  // namespace flexoria

@@ -92,9 +92,9 @@ class FullParadigm {
   void JoinHaberForms();
   static Cell CellOf(const Views& views, const VosPair& vos, int option, int person);
   void BuildForm(const FormSpec& form, bool vos, FullForm& out);
-  std::size_t BuildRow(const FormSpec& form, int person, FullRow& row);
-  std::size_t Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row);
-  void PointRowsAtTexts();
+  void BuildRow(const FormSpec& form, int person, FullRow& row);
+  void Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row);
+  void MakeRoomForTexts();
 
   ConjugationSession session_;
   Views simple_;
@@ -108,11 +108,11 @@ class FullParadigm {
   Text verb_;
   Text participle_;
   Cell participle_cell_;
-  // Every row's whole text, one after the other, and each one's length:
-  // the rows get their views once all are written, the buffer having
-  // stopped moving.
+  // Every row's whole text, one after the other. It is made large enough
+  // for the verb before the rows are written, so it never moves under
+  // their views; `text_end_` is where the next one goes.
   Text texts_;
-  std::array<std::array<std::size_t, 7>, kFullParadigmFormCount> text_lengths_{};
+  char32_t* text_end_ = nullptr;
   Text joined_;
   Text enclitic_;
 };
