@@ -3,7 +3,7 @@
 # npm package @jirimracek/conjugate-esp (a conjugator in JavaScript) times
 # its conjugateSync over the lexicon's words, then flexoria-bench times the
 # engine's full paradigm and the JSON Lines of `conjugate --json -` over the
-# same words. The peer is installed into a cache folder of its own on first
+# same words, with our JSON writer and with RapidJSON's. The peer is installed into a cache folder of its own on first
 # use; it is never a build or test dependency, and without node or npm (or
 # the network, the first time) this script says so and stops.
 # Usage: bench/full-paradigm-vs-peer.sh path/to/flexoria-bench
@@ -32,7 +32,7 @@ trap 'rm -rf "$work"' EXIT
 cat "$root"/lexicon/words/*.txt | awk '!seen[$0]++' >"$work/words.txt"
 
 node "$root/bench/peer_conjugate.js" "$package" <"$work/words.txt" | tee "$work/peer.txt"
-"$bench" --benchmark_filter='BM_FullParadigm(/|JsonLines/)' \
+"$bench" --benchmark_filter=BM_FullParadigm \
   --benchmark_out="$work/ours.json" --benchmark_out_format=json
 
 # Our time a verb (CPU) beside the peer's, castellano against ours without
@@ -45,8 +45,10 @@ const perVerb = (name) => ours.find((b) => b.name.startsWith(name)).us_per_verb;
 [['without vos', '/0', Number(peer[1])], ['with vos', '/1', Number(peer[2])]].forEach(
     ([label, arg, theirs]) => {
       const json = perVerb('BM_FullParadigmJsonLines' + arg);
+      const rapidjson = perVerb('BM_FullParadigmJsonLinesRapidjson' + arg);
       const engine = perVerb('BM_FullParadigm' + arg);
-      console.log(`full paradigm a verb, ${label}: JSON Lines ${json.toFixed(2)} us, ` +
+      console.log(`full paradigm a verb, ${label}: JSON Lines ${json.toFixed(2)} us ` +
+                  `(with RapidJSON's writer ${rapidjson.toFixed(2)} us), ` +
                   `engine alone ${engine.toFixed(2)} us; peer ${theirs.toFixed(1)} us, ` +
                   `${(theirs / json).toFixed(1)} times ours`);
     });

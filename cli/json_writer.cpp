@@ -190,6 +190,24 @@ void JsonWriter::String(std::string_view key, TextView value) {
   first_ = false;
 }
 
+void JsonWriter::String(const JsonKey& key, TextView value) {
+  const std::size_t bound = 1 + JsonKey::kCapacity + 2 + kWidest * value.size();
+  if (!Fits(bound)) {
+    String(std::string_view(key.text() + 1, key.size() - 3), value);
+    return;
+  }
+  Room(bound);
+  char* at = at_;
+  if (!first_) *at++ = ',';
+  std::memcpy(at, key.text(), JsonKey::kCapacity);
+  at += key.size();
+  *at++ = '"';
+  at = WriteText(value, at);
+  *at++ = '"';
+  at_ = at;
+  first_ = false;
+}
+
 void JsonWriter::AsciiString(std::string_view key, std::string_view value) {
   Key(key);
   Room(1);
