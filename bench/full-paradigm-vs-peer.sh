@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The whole lexicon's full paradigm, ours beside a peer's, in one run: the
 # npm package @jirimracek/conjugate-esp (a conjugator in JavaScript) times
-# its conjugateSync over the lexicon's words, then flexoria-bench times the
-# engine's full paradigm and the JSON Lines of `conjugate --json -` over the
-# same words, with our JSON writer and with RapidJSON's. The peer is installed into a cache folder of its own on first
-# use; it is never a build or test dependency, and without node or npm (or
-# the network, the first time) this script says so and stops.
+# its conjugateSync over the lexicon's words; then flexoria-bench times the
+# sweep of the thirteen views (the yardstick of how loaded the machine is),
+# the engine's full paradigm, and the JSON Lines of `conjugate --json -`
+# over the same words, with our JSON writer and with RapidJSON's. The peer
+# is installed into a cache folder of its own on first use; it is never a
+# build or test dependency, and without node or npm (or the network, the
+# first time) this script says so and stops.
 # Usage: bench/full-paradigm-vs-peer.sh path/to/flexoria-bench
 set -euo pipefail
 bench=${1:?usage: $0 path/to/flexoria-bench}
@@ -32,7 +34,7 @@ trap 'rm -rf "$work"' EXIT
 cat "$root"/lexicon/words/*.txt | awk '!seen[$0]++' >"$work/words.txt"
 
 node "$root/bench/peer_conjugate.js" "$package" <"$work/words.txt" | tee "$work/peer.txt"
-"$bench" --benchmark_filter=BM_FullParadigm \
+"$bench" --benchmark_filter='BM_Sweep|BM_FullParadigm' \
   --benchmark_out="$work/ours.json" --benchmark_out_format=json
 
 # Our time a verb (CPU) beside the peer's, castellano against ours without
