@@ -1,12 +1,14 @@
 // The whole lexicon in every view through one session (10,836 words times
 // 13 options, 140,868 requests), and beside it the whole lexicon's full
-// paradigm as JSON Lines, as `flexoria-cli conjugate --json -` writes it.
+// paradigm, by itself and as JSON Lines, as `flexoria-cli conjugate --json -`
+// writes it.
 #include <benchmark/benchmark.h>
 
 #include <unordered_set>
 #include <vector>
 
 #include "bench/allocation_count.h"
+#include "bench/paradigm_json_rapidjson.h"
 #include "cli/paradigm_json.h"
 #include "engine/conjugation_session.h"
 #include "engine/form_table.h"
@@ -52,10 +54,34 @@ void BM_Sweep(benchmark::State& bench) {
 
 BENCHMARK(BM_Sweep)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
+// Every form of every word, written nowhere: what the engine costs a verb.
+void BM_FullParadigm(benchmark::State& bench) {
+  const std::vector<TextView> words = LexiconWords();
+  FullParadigm paradigm;
+  const bool vos = bench.range(0) != 0;
+  std::int64_t rows = 0;
+  for (auto _ : bench) {
+    for (TextView word : words) {
+      const FullParadigmResult& result = paradigm.Conjugate(word, vos);
+      for (const FullForm& form : result.Forms()) rows += static_cast<std::int64_t>(form.count);
+      benchmark::DoNotOptimize(result.forms.data());
+    }
+  }
+  const auto verbs = static_cast<double>(words.size());
+  bench.counters["verbs"] = verbs;
+  bench.counters["rows_per_verb"] =
+      static_cast<double>(rows) / static_cast<double>(bench.iterations()) / verbs;
+  bench.counters["us_per_verb"] = benchmark::Counter(
+      verbs * 1e-6, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+BENCHMARK(BM_FullParadigm)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
 // Every form of every word, one JSON line each into one buffer that a
 // writer would flush per line. After the first pass every buffer has its
 // size, so the counter of allocations per verb shows what steady state costs.
-void BM_FullParadigmJsonLines(benchmark::State& bench) {
+template <void (*kAppendLine)(const FullParadigmResult&, std::string&)>
+void JsonLines(benchmark::State& bench) {
   const std::vector<TextView> words = LexiconWords();
   FullParadigm paradigm;
   std::string line;
@@ -66,7 +92,7 @@ void BM_FullParadigmJsonLines(benchmark::State& bench) {
     const std::int64_t before = AllocationCount();
     for (TextView word : words) {
       line.clear();
-      AppendParadigmJson(paradigm.Conjugate(word, vos), nullptr, line);
+      kAppendLine(paradigm.Conjugate(word, vos), line);
       line += '\n';
       benchmark::DoNotOptimize(line.data());
       bytes += static_cast<std::int64_t>(line.size());
@@ -75,12 +101,46 @@ void BM_FullParadigmJsonLines(benchmark::State& bench) {
   }
   const auto iterations = static_cast<double>(bench.iterations());
   bench.counters["verbs"] = static_cast<double>(words.size());
+  bench.counters["us_per_verb"] = benchmark::Counter(
+      static_cast<double>(words.size()) * 1e-6,
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
   bench.counters["MB_per_pass"] = static_cast<double>(bytes) / iterations / 1e6;
   bench.counters["allocations_per_verb"] =
       static_cast<double>(allocations) / iterations / static_cast<double>(words.size());
 }
 
+void AppendWholeParadigm(const FullParadigmResult& paradigm, std::string& out) {
+  AppendParadigmJson(paradigm, nullptr, out);
+}
+
+// Our own writer, as `flexoria-cli conjugate --json -` runs it.
+void BM_FullParadigmJsonLines(benchmark::State& bench) { JsonLines<AppendWholeParadigm>(bench); }
+
+// The same lines through RapidJSON's Writer. It first checks that the two
+// write the same bytes for every verb, and counts the verbs they differ on.
+void BM_FullParadigmJsonLinesRapidjson(benchmark::State& bench) {
+  FullParadigm paradigm;
+  std::string ours;
+  std::string theirs;
+  std::int64_t differing = 0;
+  for (TextView word : LexiconWords()) {
+    const FullParadigmResult& result = paradigm.Conjugate(word, bench.range(0) != 0);
+    ours.clear();
+    theirs.clear();
+    AppendWholeParadigm(result, ours);
+    AppendParadigmJsonRapidjson(result, theirs);
+    differing += ours != theirs ? 1 : 0;
+  }
+  JsonLines<AppendParadigmJsonRapidjson>(bench);
+  bench.counters["verbs_written_differently"] = static_cast<double>(differing);
+}
+
 BENCHMARK(BM_FullParadigmJsonLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_FullParadigmJsonLinesRapidjson)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(2.0);
 
 }  // namespace
 }  // namespace flexoria

@@ -1,51 +1,104 @@
 #include "cli/json_writer.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace flexoria {
 namespace {
 
-// The escapes JSON requires; \b, \f, \n, \r and \t by name, the other
-// control characters as \u00xx.
-char* WriteEscaped(char32_t c, char* at) {
-  char named = 0;
-  switch (c) {
-    case U'"':
-      named = '"';
-      break;
-    case U'\\':
-      named = '\\';
-      break;
-    case U'\b':
-      named = 'b';
-      break;
-    case U'\f':
-      named = 'f';
-      break;
-    case U'\n':
-      named = 'n';
-      break;
-    case U'\r':
-      named = 'r';
-      break;
-    case U'\t':
-      named = 't';
-      break;
-    default:
-      break;
-  }
-  *at++ = '\\';
-  if (named != 0) {
-    *at++ = named;
-    return at;
-  }
+// What JSON requires escaped, by ASCII character: 'u' for \u00xx, else the
+// letter after the backslash; 0 for a character written as it is.
+constexpr std::array<char, 0x80> kEscapes = [] {
+  std::array<char, 0x80> escapes{};
+  for (std::size_t c = 0; c < 0x20; ++c) escapes[c] = 'u';
+  escapes['"'] = '"';
+  escapes['\\'] = '\\';
+  escapes['\b'] = 'b';
+  escapes['\f'] = 'f';
+  escapes['\n'] = 'n';
+  escapes['\r'] = 'r';
+  escapes['\t'] = 't';
+  return escapes;
+}();
+
+char* WriteEscaped(unsigned char c, char* at) {
   static constexpr char kHex[] = "0123456789abcdef";
-  for (char digit : {'u', '0', '0', kHex[(c >> 4) & 0xF], kHex[c & 0xF]}) *at++ = digit;
+  const char escape = kEscapes[c];
+  *at++ = '\\';
+  *at++ = escape;
+  if (escape == 'u') {
+    for (char digit : {'0', '0', kHex[c >> 4], kHex[c & 0xF]}) *at++ = digit;
+  }
   return at;
 }
 
-bool NeedsEscape(char32_t c) { return c < 0x20 || c == U'"' || c == U'\\'; }
+bool NeedsEscape(char32_t c) { return c < 0x80 && kEscapes[c] != 0; }
+
+// One character as JSON text; the caller made room for kWidest bytes.
+// These write through a local pointer, not the writer's member: a store of
+// a char may alias any object, and a member would be reloaded after each.
+char* WriteJsonChar(char32_t c, char* at) {
+  if (c >= 0x80) return WriteUtf8(c, at);
+  if (kEscapes[c] != 0) return WriteEscaped(static_cast<unsigned char>(c), at);
+  *at = static_cast<char>(c);
+  return at + 1;
+}
+
+#if defined(__SSE2__)
+// Whether none of four characters needs more than narrowing to a byte: each
+// is ASCII, no control character, no quote, no backslash.
+bool PlainAscii(__m128i chars) {
+  const __m128i outside = _mm_or_si128(_mm_cmplt_epi32(chars, _mm_set1_epi32(0x20)),
+                                       _mm_cmpgt_epi32(chars, _mm_set1_epi32(0x7F)));
+  const __m128i quoting = _mm_or_si128(_mm_cmpeq_epi32(chars, _mm_set1_epi32('"')),
+                                       _mm_cmpeq_epi32(chars, _mm_set1_epi32('\\')));
+  return _mm_movemask_epi8(_mm_or_si128(outside, quoting)) == 0;
+}
+#endif
+
+// Most of what we write is plain ASCII: it goes four characters at a time
+// where the processor allows, narrowed at once; the rest one by one.
+char* WriteText(TextView text, char* at) {
+  const char32_t* c = text.data();
+  const char32_t* const end = c + text.size();
+#if defined(__SSE2__)
+  for (; end - c >= 4; c += 4) {
+    const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c));
+    if (!PlainAscii(chars)) {
+      for (int i = 0; i < 4; ++i) at = WriteJsonChar(c[i], at);
+      continue;
+    }
+    const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(chars, chars), _mm_setzero_si128());
+    const std::int32_t four = _mm_cvtsi128_si32(bytes);
+    std::memcpy(at, &four, sizeof four);
+    at += 4;
+  }
+#endif
+  for (; c != end; ++c) at = WriteJsonChar(*c, at);
+  return at;
+}
+
+char* WriteAscii(std::string_view text, char* at) {
+  for (const char c : text) *at++ = c;
+  return at;
+}
+
+// `,"name":`, the comma where one is due.
+char* WriteKey(std::string_view name, bool comma, char* at) {
+  if (comma) *at++ = ',';
+  *at++ = '"';
+  at = WriteAscii(name, at);
+  *at++ = '"';
+  *at++ = ':';
+  return at;
+}
 
 }  // namespace
 
@@ -54,31 +107,43 @@ void JsonWriter::Flush() {
   at_ = buffer_;
 }
 
-void JsonWriter::Room(std::size_t bytes) {
-  if (static_cast<std::size_t>(buffer_ + sizeof buffer_ - at_) < bytes) Flush();
-}
-
 // Bytes copied as they are (ASCII of our own, or UTF-8 already checked);
 // longer texts go through in pieces.
 void JsonWriter::PutBytes(std::string_view text) {
   while (!text.empty()) {
-    Room(1);
-    const std::size_t room = static_cast<std::size_t>(buffer_ + sizeof buffer_ - at_);
+    Room(std::min(text.size(), kBufferSize));
+    const auto room = static_cast<std::size_t>(buffer_ + kBufferSize - at_);
     const std::string_view piece = text.substr(0, room);
     at_ = std::copy(piece.begin(), piece.end(), at_);
     text.remove_prefix(piece.size());
   }
 }
 
-void JsonWriter::Separate() {
+// `,"name":` (the comma where one is due); the value follows without one.
+// The caller made room.
+void JsonWriter::PutKey(std::string_view name) {
+  at_ = WriteKey(name, !first_, at_);
+  first_ = true;
+}
+
+void JsonWriter::PutLongText(TextView text) {
+  for (const char32_t c : text) {
+    Room(kWidest);
+    at_ = WriteJsonChar(c, at_);
+  }
+}
+
+void JsonWriter::PutQuoted(TextView text) {
   Room(1);
-  if (!first_) Put(',');
-  first_ = false;
+  Put('"');
+  PutLongText(text);
+  Room(1);
+  Put('"');
 }
 
 void JsonWriter::BeginObject() {
+  Room(2);
   Separate();
-  Room(1);
   Put('{');
   first_ = true;
 }
@@ -102,24 +167,55 @@ void JsonWriter::EndArray() {
   first_ = false;
 }
 
+// Keys are ours: short, plain ASCII.
 void JsonWriter::Key(std::string_view key) {
-  Separate();
-  Quoted(key);
-  Room(1);
-  Put(':');
-  first_ = true;  // the value follows without a comma
+  Room(key.size() + kMemberFraming);
+  PutKey(key);
 }
 
 void JsonWriter::String(std::string_view key, TextView value) {
-  Key(key);
-  Separate();
-  Quoted(value);
+  const std::size_t bound = key.size() + kMemberFraming + kWidest * value.size();
+  if (!Fits(bound)) {
+    Key(key);
+    Separate();
+    PutQuoted(value);
+    return;
+  }
+  Room(bound);
+  char* at = WriteKey(key, !first_, at_);
+  *at++ = '"';
+  at = WriteText(value, at);
+  *at++ = '"';
+  at_ = at;
+  first_ = false;
+}
+
+void JsonWriter::String(const JsonKey& key, TextView value) {
+  const std::size_t bound = 1 + JsonKey::kCapacity + 2 + kWidest * value.size();
+  if (!Fits(bound)) {
+    String(std::string_view(key.text() + 1, key.size() - 3), value);
+    return;
+  }
+  Room(bound);
+  char* at = at_;
+  if (!first_) *at++ = ',';
+  std::memcpy(at, key.text(), JsonKey::kCapacity);
+  at += key.size();
+  *at++ = '"';
+  at = WriteText(value, at);
+  *at++ = '"';
+  at_ = at;
+  first_ = false;
 }
 
 void JsonWriter::AsciiString(std::string_view key, std::string_view value) {
   Key(key);
+  Room(1);
   Separate();
-  Quoted(value);
+  Put('"');
+  PutBytes(value);
+  Room(1);
+  Put('"');
 }
 
 void JsonWriter::Utf8String(std::string_view key, std::string_view utf8) {
@@ -128,35 +224,39 @@ void JsonWriter::Utf8String(std::string_view key, std::string_view utf8) {
 }
 
 void JsonWriter::Utf8Value(std::string_view utf8) {
+  Room(2);
   Separate();
-  Room(1);
   Put('"');
-  // Runs that need no escape go in whole; stored forms are all one run.
-  while (!utf8.empty()) {
-    const auto run = std::find_if(utf8.begin(), utf8.end(), [](char c) {
-      const auto byte = static_cast<unsigned char>(c);
-      return byte < 0x80 && NeedsEscape(byte);
-    });
-    PutBytes(std::string_view(utf8.begin(), run));
-    if (run == utf8.end()) break;
-    Room(8);
-    at_ = WriteEscaped(static_cast<unsigned char>(*run), at_);
-    utf8.remove_prefix(static_cast<std::size_t>(run - utf8.begin()) + 1);
-  }
+  PutUtf8(utf8);
   Room(1);
   Put('"');
 }
 
+// Runs that need no escape go in whole; stored forms are all one run.
+void JsonWriter::PutUtf8(std::string_view utf8) {
+  while (!utf8.empty()) {
+    const auto run = std::find_if(utf8.begin(), utf8.end(), [](char c) {
+      return NeedsEscape(static_cast<unsigned char>(c));
+    });
+    PutBytes(std::string_view(utf8.begin(), run));
+    if (run == utf8.end()) break;
+    Room(kWidest);
+    at_ = WriteEscaped(static_cast<unsigned char>(*run), at_);
+    utf8.remove_prefix(static_cast<std::size_t>(run - utf8.begin()) + 1);
+  }
+}
+
 void JsonWriter::Verbatim(std::string_view members) {
+  Room(1);
   Separate();
   PutBytes(members);
 }
 
 void JsonWriter::Number(std::string_view key, long long value) {
-  Key(key);
-  Separate();
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  Key(key);
+  Separate();
   PutBytes(std::string_view(digits, static_cast<std::size_t>(end - digits)));
 }
 
@@ -172,51 +272,17 @@ void JsonWriter::Null(std::string_view key) {
   PutBytes("null");
 }
 
-void JsonWriter::Quoted(std::string_view name) {
-  // Names are ours and need no escapes.
-  Room(1);
-  Put('"');
-  PutBytes(name);
-  Room(1);
-  Put('"');
-}
-
 void JsonWriter::Column(std::string_view key, std::span<const Text> cells, TextView line_break) {
   Key(key);
+  Room(2);
   Separate();
-  Room(1);
   Put('"');
   for (const Text& cell : cells) {
-    PutEscaped(line_break);
-    PutEscaped(cell);
+    PutLongText(line_break);
+    PutLongText(cell);
   }
   Room(1);
   Put('"');
-}
-
-void JsonWriter::Quoted(TextView text) {
-  Room(1);
-  Put('"');
-  PutEscaped(text);
-  Room(1);
-  Put('"');
-}
-
-void JsonWriter::PutEscaped(TextView text) {
-  constexpr std::size_t kWidest = 6;  // \u00xx, or four bytes of UTF-8
-  // A text that fits is checked for room once, not at every character.
-  const bool fits = text.size() < sizeof buffer_ / kWidest;
-  Room(fits ? kWidest * text.size() : 0);
-  for (char32_t c : text) {
-    if (!fits) Room(kWidest);
-    if (c >= 0x80) {
-      at_ = WriteUtf8(c, at_);
-    } else if (NeedsEscape(c)) {
-      at_ = WriteEscaped(c, at_);
-    } else {
-      Put(static_cast<char>(c));
-    }
-  }
 }
 
 }  // namespace flexoria

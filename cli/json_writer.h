@@ -5,6 +5,7 @@
 // on its own costs more than its characters.
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -12,6 +13,28 @@
 #include "core/text.h"
 
 namespace flexoria {
+
+// A member's key as written, `"name":`, made when the program is compiled
+// and padded so that it is copied in one move: the full paradigm writes
+// some 700 members a verb. A longer name does not compile.
+class JsonKey {
+ public:
+  static constexpr std::size_t kCapacity = 16;
+
+  consteval JsonKey(std::string_view name) : size_(name.size() + 3) {  // NOLINT: from literals
+    text_[0] = '"';
+    for (std::size_t i = 0; i < name.size(); ++i) text_[i + 1] = name[i];
+    text_[name.size() + 1] = '"';
+    text_[name.size() + 2] = ':';
+  }
+
+  const char* text() const { return text_.data(); }
+  std::size_t size() const { return size_; }
+
+ private:
+  std::array<char, kCapacity> text_{};
+  std::size_t size_;
+};
 
 class JsonWriter {
  public:
@@ -26,6 +49,7 @@ class JsonWriter {
   void EndArray();
   void Key(std::string_view key);
   void String(std::string_view key, TextView value);
+  void String(const JsonKey& key, TextView value);
   // A value of our own, plain ASCII that needs no escapes.
   void AsciiString(std::string_view key, std::string_view value);
   void Utf8String(std::string_view key, std::string_view utf8);
@@ -42,17 +66,32 @@ class JsonWriter {
   void Flush();
 
  private:
-  void Room(std::size_t bytes);
+  static constexpr std::size_t kBufferSize = 4096;
+  // A character takes at most six bytes: \u00xx, or four bytes of UTF-8.
+  static constexpr std::size_t kWidest = 6;
+  // What a member adds to its key and its value: a comma, the quotes, the colon.
+  static constexpr std::size_t kMemberFraming = 6;
+
+  // Each call below makes room for all it writes at once, then writes
+  // without looking; a text too long for the buffer goes in pieces.
+  void Room(std::size_t bytes) {
+    if (static_cast<std::size_t>(buffer_ + kBufferSize - at_) < bytes) Flush();
+  }
+  bool Fits(std::size_t bytes) const { return bytes <= kBufferSize; }
   void Put(char c) { *at_++ = c; }
   void PutBytes(std::string_view text);
-  void Separate();
-  void Quoted(std::string_view name);
-  void Quoted(TextView text);
-  void PutEscaped(TextView text);
+  void Separate() {
+    if (!first_) Put(',');
+    first_ = false;
+  }
+  void PutKey(std::string_view name);
+  void PutLongText(TextView text);
+  void PutQuoted(TextView text);
+  void PutUtf8(std::string_view utf8);
 
   std::string& out_;
   bool first_ = true;
-  char buffer_[4096];
+  char buffer_[kBufferSize];
   char* at_ = buffer_;
 };
 

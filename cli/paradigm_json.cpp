@@ -17,15 +17,25 @@ void WriteMessage(JsonWriter& json, const Message& message) {
   json.EndObject();
 }
 
+// A row's members, in the order they are written; the keys are made when
+// the program is compiled, there being so many rows.
+constexpr JsonKey kPerson{"person"};
+constexpr JsonKey kPronoun{"pronoun"};
+constexpr JsonKey kClitic{"clitic"};
+constexpr JsonKey kAuxiliary{"auxiliary"};
+constexpr JsonKey kStem{"stem"};
+constexpr JsonKey kEnding{"ending"};
+constexpr JsonKey kText{"text"};
+
 void WriteRow(JsonWriter& json, const FullRow& row) {
   json.BeginObject();
-  json.String("person", row.person_label);
-  json.String("pronoun", row.pronoun);
-  if (!row.clitic.empty()) json.String("clitic", row.clitic);
-  if (!row.auxiliary.empty()) json.String("auxiliary", row.auxiliary);
-  json.String("stem", row.stem);
-  json.String("ending", row.ending);
-  json.String("text", row.text);
+  json.String(kPerson, row.person_label);
+  json.String(kPronoun, row.pronoun);
+  if (!row.clitic.empty()) json.String(kClitic, row.clitic);
+  if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
+  json.String(kStem, row.stem);
+  json.String(kEnding, row.ending);
+  json.String(kText, row.text);
   json.EndObject();
 }
 

@@ -5,8 +5,6 @@
 namespace flexoria {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
 // Sequence length announced by a lead byte, or 0 for a byte that cannot
@@ -18,8 +16,6 @@ int SequenceLength(unsigned char lead) {
   if (lead >= 0xF0 && lead <= 0xF4) return 4;
   return 0;
 }
-
-bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
 }  // namespace
 
@@ -49,26 +45,6 @@ bool DecodeUtf8(std::string_view bytes, Text& result) {
     i += length;
   }
   return true;
-}
-
-char* WriteUtf8(char32_t c, char* at) {
-  if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacement;
-  if (c < 0x80) {
-    *at++ = static_cast<char>(c);
-    return at;
-  }
-  if (c < 0x800) {
-    *at++ = static_cast<char>(0xC0 | (c >> 6));
-  } else if (c < 0x10000) {
-    *at++ = static_cast<char>(0xE0 | (c >> 12));
-    *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  } else {
-    *at++ = static_cast<char>(0xF0 | (c >> 18));
-    *at++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-  }
-  *at++ = static_cast<char>(0x80 | (c & 0x3F));
-  return at;
 }
 
 void AppendUtf8(TextView text, std::string& out) {

@@ -13,6 +13,10 @@ namespace flexoria {
 using Text = std::u32string;
 using TextView = std::u32string_view;
 
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+constexpr bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
 // Decodes UTF-8. Returns nothing for malformed input: invalid sequences,
 // overlong forms, surrogate code points and values above U+10FFFF.
 std::optional<Text> DecodeUtf8(std::string_view bytes);
@@ -24,8 +28,28 @@ bool DecodeUtf8(std::string_view bytes, Text& out);
 // (surrogates, values above U+10FFFF) become U+FFFD.
 void AppendUtf8(TextView text, std::string& out);
 // Writes one code point's UTF-8 (one to four bytes) at `at`, by the same
-// rule; returns the position after it.
-char* WriteUtf8(char32_t c, char* at);
+// rule; returns the position after it. Inline: the JSON writers call it for
+// every character they write.
+inline char* WriteUtf8(char32_t c, char* at) {
+  if (c < 0x80) {
+    *at++ = static_cast<char>(c);
+    return at;
+  }
+  if (c < 0x800) {
+    *at++ = static_cast<char>(0xC0 | (c >> 6));
+  } else {
+    if (c > 0x10FFFF || IsSurrogate(c)) c = kReplacementCharacter;
+    if (c < 0x10000) {
+      *at++ = static_cast<char>(0xE0 | (c >> 12));
+    } else {
+      *at++ = static_cast<char>(0xF0 | (c >> 18));
+      *at++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    }
+    *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+  }
+  *at++ = static_cast<char>(0x80 | (c & 0x3F));
+  return at;
+}
 std::string EncodeUtf8(TextView text);
 
 bool EndsWith(TextView text, TextView tail);

@@ -113,6 +113,8 @@ Message RefusalMessage(RequestOutcome outcome) {
 
 FullParadigm::FullParadigm() {
   RunSimpleForms(kHaber, haber_);
+  WriteVosPair(haber_, kHaber, haber_vos_);
+  JoinHaberForms();
   result_.notices.clear();
 }
 
@@ -127,6 +129,8 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView entry, bool vos) {
   if (!RunSimpleForms(bare, simple_)) return result_;
   verb_.assign(session_.state().Verb);
   ChooseParticiple();
+  if (vos) WriteVosPair(simple_, verb_, verb_vos_);
+  MakeRoomForTexts();
   const auto forms = FullParadigmForms();
   for (std::size_t i = 0; i < forms.size(); ++i) BuildForm(forms[i], vos, result_.forms[i]);
   result_.form_count = forms.size();
@@ -171,8 +175,30 @@ void FullParadigm::ChooseParticiple() {
   }
 }
 
-FullParadigm::Cell FullParadigm::CellOf(const std::array<FormCells, kOptionCount + 1>& views,
-                                        int option, int person, TextView verb, VosCells& vos) {
+void FullParadigm::WriteVosPair(const Views& views, TextView verb, VosPair& into) {
+  const auto vosotros = [&views](int option) -> const FormCells& {
+    return views[static_cast<std::size_t>(option)];
+  };
+  const FormCells& present = vosotros(kPresente);
+  WriteVos(VosForm::kPresent, verb, present.stems[kVosotros], present.endings[kVosotros],
+           into.present);
+  const FormCells& imperative = vosotros(kImperativo);
+  WriteVos(VosForm::kImperative, verb, imperative.stems[kVosotros], imperative.endings[kVosotros],
+           into.imperative);
+}
+
+void FullParadigm::JoinHaberForms() {
+  for (int option = 1; option <= kOptionCount; ++option) {
+    auto& forms = haber_forms_[static_cast<std::size_t>(option)];
+    for (int person = 0; person <= kVos; ++person) {
+      const Cell cell = CellOf(haber_, haber_vos_, option, person);
+      forms[static_cast<std::size_t>(person)].assign(cell.stem).append(cell.ending);
+    }
+  }
+}
+
+FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair& vos, int option,
+                                        int person) {
   const FormCells& cells = views[static_cast<std::size_t>(option)];
   const auto line = [&cells](int person) {
     const auto at = static_cast<std::size_t>(person);
@@ -180,19 +206,36 @@ FullParadigm::Cell FullParadigm::CellOf(const std::array<FormCells, kOptionCount
   };
   if (person == kNoPerson) return line(0);
   if (person != kVos) return line(person);
-  if (option != kPresente && option != kImperativo) return line(kTu);
-  const Cell vosotros = line(kVosotros);
-  WriteVos(option == kPresente ? VosForm::kPresent : VosForm::kImperative, verb, vosotros.stem,
-           vosotros.ending, vos);
-  return {vos.stem, vos.ending};
+  if (option == kPresente) return {vos.present.stem, vos.present.ending};
+  if (option == kImperativo) return {vos.imperative.stem, vos.imperative.ending};
+  return line(kTu);
 }
 
-FullParadigm::Cell FullParadigm::VerbCell(int option, int person) {
-  return CellOf(simple_, option, person, verb_, verb_vos_);
-}
-
-FullParadigm::Cell FullParadigm::HaberCell(int option, int person) {
-  return CellOf(haber_, option, person, kHaber, haber_vos_);
+// A row's text is at most "no", a pronoun and haber's form, each with its
+// space, before the verb's longest cell; a joined pronoun adds no more.
+void FullParadigm::MakeRoomForTexts() {
+  constexpr std::size_t kLongestPronoun = 3;  // nos
+  std::size_t longest_cell = participle_cell_.stem.size() + participle_cell_.ending.size();
+  const auto measure = [&longest_cell](TextView stem, TextView ending) {
+    longest_cell = std::max(longest_cell, stem.size() + ending.size());
+  };
+  for (const FormCells& cells : simple_) {
+    for (std::size_t line = 0; line < cells.stems.size(); ++line) {
+      measure(cells.stems[line], cells.endings[line]);
+    }
+  }
+  for (const VosCells* vos : {&verb_vos_.present, &verb_vos_.imperative}) {
+    measure(vos->stem, vos->ending);
+  }
+  std::size_t longest_auxiliary = 0;
+  for (const auto& forms : haber_forms_) {
+    for (const Text& form : forms) longest_auxiliary = std::max(longest_auxiliary, form.size());
+  }
+  const std::size_t longest_row =
+      kNegation.size() + kLongestPronoun + longest_auxiliary + 3 + longest_cell;
+  const std::size_t rows = kFullParadigmFormCount * std::tuple_size_v<decltype(FullForm::rows)>;
+  if (texts_.size() < rows * longest_row) texts_.resize(rows * longest_row);
+  text_end_ = texts_.data();
 }
 
 void FullParadigm::BuildForm(const FormSpec& form, bool vos, FullForm& out) {
@@ -218,47 +261,51 @@ void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
   if (!result_.pronominal || form.clitic == CliticPlace::kNone) row.clitic = {};
   switch (form.composition) {
     case Composition::kWriter:
-      Compose(form, VerbCell(form.option, person), {}, row);
-      break;
+      return Compose(form, CellOf(simple_, verb_vos_, form.option, person), {}, row);
     case Composition::kCompound: {
-      const Cell auxiliary = HaberCell(form.source, person);
-      auxiliary_.assign(auxiliary.stem).append(auxiliary.ending);
-      Compose(form, participle_cell_, auxiliary_, row);
-      break;
+      const auto& forms = haber_forms_[static_cast<std::size_t>(form.source)];
+      const TextView auxiliary = forms[static_cast<std::size_t>(std::max(person, 0))];
+      return Compose(form, participle_cell_, auxiliary, row);
     }
     case Composition::kImperativeAffirmative:
-      Compose(form, VerbCell(AffirmativeSource(verb_, person), person), {}, row);
-      break;
+      return Compose(form, CellOf(simple_, verb_vos_, AffirmativeSource(verb_, person), person), {},
+                     row);
     case Composition::kImperativeNegative:
-      Compose(form, VerbCell(kSubjPresente, person), {}, row);
       break;
   }
+  return Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), {}, row);
 }
 
+// Writes the row's whole text at text_end_, in room made beforehand.
 void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row) {
-  row.auxiliary.assign(auxiliary);
-  row.stem.assign(verb.stem);
-  row.ending.assign(verb.ending);
-  Text& text = row.text;
+  row.auxiliary = auxiliary;
+  row.stem = verb.stem;
+  row.ending = verb.ending;
+  char32_t* const start = text_end_;
+  const auto put = [this](TextView part) {
+    for (const char32_t c : part) *text_end_++ = c;
+  };
   if (form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty()) {
     joined_.assign(verb.stem).append(verb.ending);
-    const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, text);
+    const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
+    put(enclitic_);
     row.ending_at = verb.stem.size();
     row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
-    return;
+  } else {
+    const auto word = [this, &put](TextView part) {
+      if (part.empty()) return;
+      put(part);
+      *text_end_++ = U' ';
+    };
+    if (form.composition == Composition::kImperativeNegative) word(kNegation);
+    word(row.clitic);
+    word(auxiliary);
+    row.ending_at = static_cast<std::size_t>(text_end_ - start) + verb.stem.size();
+    row.ending_length = verb.ending.size();
+    put(verb.stem);
+    put(verb.ending);
   }
-  text.clear();
-  const auto word = [&text](TextView part) {
-    if (part.empty()) return;
-    text.append(part);
-    text.push_back(U' ');
-  };
-  if (form.composition == Composition::kImperativeNegative) word(kNegation);
-  word(row.clitic);
-  word(auxiliary);
-  row.ending_at = text.size() + verb.stem.size();
-  row.ending_length = verb.ending.size();
-  text.append(verb.stem).append(verb.ending);
+  row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
 }
 
 }  // namespace flexoria

@@ -23,15 +23,18 @@ namespace flexoria {
 inline constexpr int kNoPerson = -1;
 inline constexpr int kVos = 6;
 
+// Its texts are views into the FullParadigm that made it, valid until its
+// next Conjugate: a verb has some 150 rows, and copying each one's pieces
+// cost more than conjugating it.
 struct FullRow {
   int person = kNoPerson;
   TextView person_label;  // "1", "2", "3", "1 1", "2 2", "3 3", "vos"; empty without persons
   TextView pronoun;       // "yo", "tú", "vos", "él/ella/usted", ...; "usted" in the imperative
   TextView clitic;        // a pronominal verb's "me", "te", "se", "nos", "os"; else empty
-  Text auxiliary;         // haber's form in a compound tense; else empty
-  Text stem;              // the participle's in a compound tense
-  Text ending;
-  Text text;  // the whole form as written: "he tenido", "no te laves", "lávate"
+  TextView auxiliary;     // haber's form in a compound tense; else empty
+  TextView stem;          // the participle's in a compound tense
+  TextView ending;
+  TextView text;  // the whole form as written: "he tenido", "no te laves", "lávate"
   // Where the ending stands in `text`, less the letters a joined pronoun dropped.
   std::size_t ending_at = 0;
   std::size_t ending_length = 0;
@@ -76,27 +79,42 @@ class FullParadigm {
     TextView ending;
   };
 
-  bool RunSimpleForms(TextView bare, std::array<FormCells, kOptionCount + 1>& into);
+  using Views = std::array<FormCells, kOptionCount + 1>;  // by option
+  // The two forms vos has of its own.
+  struct VosPair {
+    VosCells present;
+    VosCells imperative;
+  };
+
+  bool RunSimpleForms(TextView bare, Views& into);
   void ChooseParticiple();
-  Cell VerbCell(int option, int person);
-  Cell HaberCell(int option, int person);
-  static Cell CellOf(const std::array<FormCells, kOptionCount + 1>& views, int option, int person,
-                     TextView verb, VosCells& vos);
+  static void WriteVosPair(const Views& views, TextView verb, VosPair& into);
+  void JoinHaberForms();
+  static Cell CellOf(const Views& views, const VosPair& vos, int option, int person);
   void BuildForm(const FormSpec& form, bool vos, FullForm& out);
   void BuildRow(const FormSpec& form, int person, FullRow& row);
   void Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row);
+  void MakeRoomForTexts();
 
   ConjugationSession session_;
-  std::array<FormCells, kOptionCount + 1> simple_;  // by option
-  std::array<FormCells, kOptionCount + 1> haber_;
+  Views simple_;
+  Views haber_;
+  VosPair verb_vos_;
+  VosPair haber_vos_;
+  // haber's forms written whole, by option and person (vos last), for the
+  // compound tenses.
+  std::array<std::array<Text, 7>, kOptionCount + 1> haber_forms_;
   FullParadigmResult result_;
   Text verb_;
   Text participle_;
   Cell participle_cell_;
-  VosCells verb_vos_;
-  VosCells haber_vos_;
-  Text auxiliary_;
+  // Every row's whole text, one after the other. It is made large enough
+  // for the verb before the rows are written, so it never moves under
+  // their views; `text_end_` is where the next one goes.
+  Text texts_;
+  char32_t* text_end_ = nullptr;
   Text joined_;
+  Text enclitic_;
 };
 
 // The message a refused request showed.

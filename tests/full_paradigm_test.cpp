@@ -37,5 +37,33 @@ TEST(FullParadigm, FormsAsTheAcademyWritesThem) {
   }
 }
 
+// Rows view texts the paradigm keeps for them; a long entry after a short
+// one must not leave any view on text that moved or was cut short.
+TEST(FullParadigm, LongEntriesKeepEveryRowWhole) {
+  FullParadigm paradigm;
+  paradigm.Conjugate(U"amarse", true);
+  Text stem;
+  for (int i = 0; i < 1500; ++i) stem += U"ab";
+  const FullParadigmResult& result = paradigm.Conjugate(stem + U"arse", true);
+  ASSERT_TRUE(result.conjugated());
+  for (const FullForm& form : result.Forms()) {
+    if (form.form->clitic == CliticPlace::kJoinedAfter) continue;
+    for (const FullRow& row : form.Rows()) {
+      EXPECT_EQ(row.text.substr(row.ending_at - row.stem.size()),
+                Text(row.stem) + Text(row.ending));
+      EXPECT_EQ(row.text.substr(row.ending_at, row.ending_length), row.ending);
+    }
+  }
+  const auto rows_of = [&result](std::string_view name) {
+    for (const FullForm& form : result.Forms()) {
+      if (form.form->name == name) return form.Rows();
+    }
+    return std::span<const FullRow>{};
+  };
+  EXPECT_EQ(rows_of("perfecto-compuesto")[0].text, U"me he " + stem + U"ado");
+  EXPECT_EQ(rows_of("imperativo-negativo")[3].text, U"no nos " + stem + U"emos");
+  EXPECT_EQ(rows_of("presente")[2].text, U"te " + stem + U"ás");
+}
+
 }  // namespace
 }  // namespace flexoria::testing
