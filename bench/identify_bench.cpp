@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "cli/identify_command.h"
-#include "engine/form_lookup.h"
+#include "lookup/form_lookup.h"
 
 namespace flexoria {
 namespace {

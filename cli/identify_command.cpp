@@ -9,7 +9,7 @@
 #include "cli/conjugate_command.h"
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
-#include "engine/form_lookup.h"
+#include "lookup/form_lookup.h"
 
 namespace flexoria {
 namespace {

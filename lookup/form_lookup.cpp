@@ -1,4 +1,4 @@
-#include "engine/form_lookup.h"
+#include "lookup/form_lookup.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include <cstdint>
 
-#include "engine/form_lookup.h"
+#include "lookup/form_lookup.h"
 
 extern "C" const std::uint32_t flexoria_form_index_begin[];
 extern "C" const std::uint32_t flexoria_form_index_end[];

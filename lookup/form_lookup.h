@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/form_index.h"
-#include "engine/typed_form.h"
+#include "lookup/form_index.h"
+#include "lookup/typed_form.h"
 
 namespace flexoria {
 

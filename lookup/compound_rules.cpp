@@ -1,4 +1,4 @@
-#include "engine/compound_rules.h"
+#include "lookup/compound_rules.h"
 
 #include <algorithm>
 #include <map>

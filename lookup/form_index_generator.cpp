@@ -5,7 +5,7 @@
 #include <fstream>
 #include <vector>
 
-#include "engine/form_index.h"
+#include "lookup/form_index.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

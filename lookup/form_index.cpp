@@ -1,4 +1,4 @@
-#include "engine/form_index.h"
+#include "lookup/form_index.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +7,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "engine/compound_rules.h"
-#include "engine/typed_form.h"
+#include "lookup/compound_rules.h"
+#include "lookup/typed_form.h"
 
 namespace flexoria {
 namespace {

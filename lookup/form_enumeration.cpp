@@ -1,4 +1,4 @@
-#include "engine/form_enumeration.h"
+#include "lookup/form_enumeration.h"
 
 #include <algorithm>
 #include <array>

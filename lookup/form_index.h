@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/form_enumeration.h"
+#include "lookup/form_enumeration.h"
 
 namespace flexoria {
 
