@@ -1,31 +1,21 @@
 #include "lookup/compound_rules.h"
 
 #include <algorithm>
-#include <map>
 #include <set>
 #include <string_view>
-#include <tuple>
 #include <unordered_map>
 #include <unordered_set>
+
+#include "engine/form_table.h"
+#include "lookup/form_enumeration.h"
 
 namespace flexoria {
 namespace {
 
-struct Split {
-  std::string_view prefix;
-  std::string_view last;
-};
-
-Split SplitAtLastBlank(std::string_view text) {
-  const auto blank = text.rfind(' ');
-  return {text.substr(0, blank), text.substr(blank + 1)};
-}
-
-std::unordered_multimap<std::string_view, const SingleWord*> ByText(const VerbWords& verb) {
-  std::unordered_multimap<std::string_view, const SingleWord*> by_text;
-  for (const SingleWord& word : verb.single) by_text.emplace(word.text, &word);
-  return by_text;
-}
+// The window's options of the forms that end a compound tense and a
+// negative imperative.
+constexpr int kParticipleOption = 11;
+constexpr int kSubjunctivePresentOption = 5;
 
 // A form as a rule would give it, comparable with the verb's own.
 std::string FormKey(std::string_view text, std::uint32_t label, bool pronominal, unsigned stem,
@@ -40,30 +30,33 @@ std::string FormKey(std::string_view text, std::uint32_t label, bool pronominal,
 
 }  // namespace
 
-std::vector<CompoundRule> LearnCompoundRules(const std::vector<VerbWords>& verbs) {
-  using Target = std::pair<std::uint32_t, bool>;
-  using Source = std::pair<std::string, std::uint32_t>;
-  std::map<Target, std::map<Source, std::size_t>> votes;
-  for (const VerbWords& verb : verbs) {
-    const auto by_text = ByText(verb);
-    for (const SeveralWords& form : verb.several) {
-      const Split split = SplitAtLastBlank(form.text);
-      auto& tally = votes[{form.label, form.pronominal}];
-      // A verb votes once for each reading of its last word.
-      std::set<std::uint32_t> labels;
-      const auto [first, last] = by_text.equal_range(split.last);
-      for (auto at = first; at != last; ++at) labels.insert(at->second->label);
-      for (const std::uint32_t label : labels) ++tally[{std::string(split.prefix), label}];
+std::vector<CompoundRule> DeclaredCompoundRules(FullParadigm& paradigm) {
+  std::vector<CompoundRule> rules;
+  const std::span<const FormSpec> forms = FullParadigmForms();
+  const auto form_of_option = [&](int option) {
+    return static_cast<std::size_t>(&FormForOption(option) - forms.data());
+  };
+  for (const TextView verb : {TextView(U"amar"), TextView(U"amarse")}) {
+    const FullParadigmResult& result = paradigm.Conjugate(verb, true);
+    for (const FullForm& shown : result.Forms()) {
+      const FormSpec& spec = *shown.form;
+      const auto form = static_cast<std::size_t>(&spec - forms.data());
+      for (const FullRow& row : shown.Rows()) {
+        const std::size_t blank = row.text.rfind(U' ');
+        if (blank == Text::npos) continue;
+        std::uint32_t last_label = FormLabel(form, row.person);
+        if (spec.composition == Composition::kCompound) {
+          last_label = FormLabel(form_of_option(kParticipleOption), kNoPerson);
+        } else if (spec.composition == Composition::kImperativeNegative) {
+          last_label = FormLabel(form_of_option(kSubjunctivePresentOption), row.person);
+        }
+        rules.push_back({EncodeUtf8(TextView(row.text).substr(0, blank)), last_label,
+                         FormLabel(form, row.person), result.pronominal});
+      }
     }
   }
-  std::vector<CompoundRule> rules;
-  for (const auto& [target, tally] : votes) {
-    const auto best = std::ranges::max_element(
-        tally, [](const auto& a, const auto& b) { return a.second < b.second; });
-    if (best == tally.end()) continue;
-    rules.push_back({best->first.first, best->first.second, target.first, target.second});
-  }
   std::ranges::sort(rules);
+  rules.erase(std::unique(rules.begin(), rules.end()), rules.end());
   return rules;
 }
 

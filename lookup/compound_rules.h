@@ -1,13 +1,16 @@
-// How the forms of several words are made of one-word forms, learnt from
-// the engine's own paradigms: "he tenido" is "he" before tenido's
-// participle, "no te laves" is "no te" before laves' present subjunctive.
-// The index keeps these few rules instead of every such text, and the
-// texts no rule gives back as they are.
+// How the forms of several words are made of one-word forms, as the table
+// of forms declares it: a compound tense is haber's form before the
+// participle ("he tenido"), the negative imperative "no" before the present
+// subjunctive ("no tengas"), a pronominal verb's form its pronoun before
+// the plain verb's ("me lavo", "no te laves"). The index keeps these few
+// rules instead of every such text.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "engine/full_paradigm.h"
 
 namespace flexoria {
 
@@ -45,9 +48,9 @@ struct CompoundRule {
   auto operator<=>(const CompoundRule&) const = default;
 };
 
-// For each form of several words, the prefix and last reading most verbs
-// show; sorted.
-std::vector<CompoundRule> LearnCompoundRules(const std::vector<VerbWords>& verbs);
+// Every rule, sorted: which form the last word is comes from each form's
+// composition; the words before it, from a regular verb's paradigm.
+std::vector<CompoundRule> DeclaredCompoundRules(FullParadigm& paradigm);
 
 struct RuleFit {
   // Labels (with pronominal) where a rule would give a text the verb does

@@ -2,14 +2,14 @@
 
 #include "lookup/form_lookup.h"
 
-extern "C" const std::uint32_t flexoria_form_index_begin[];
-extern "C" const std::uint32_t flexoria_form_index_end[];
+extern "C" const std::uint8_t flexoria_form_index_begin[];
+extern "C" const std::uint8_t flexoria_form_index_end[];
 
 namespace flexoria {
 
 const FormIndex& EmbeddedFormIndex() {
   static const FormIndex index(
-      std::span<const std::uint32_t>(flexoria_form_index_begin, flexoria_form_index_end));
+      std::span<const std::uint8_t>(flexoria_form_index_begin, flexoria_form_index_end));
   return index;
 }
 

@@ -1,22 +1,56 @@
 // The reverse of conjugation: from the text of a form to every reading of
-// it. The index is built from the engine's own forms (ForEachForm) and kept
-// as one block of 32-bit words, so the build can happen once, at build
-// time, and the program only looks at the stored block. It holds the
-// one-word forms; those of several words come from the rules learnt from
-// them (compound_rules.h), checked then against every verb's forms.
+// it. The index is built from the engine's own forms (ForEachForm) once,
+// when the program is built, and the program only walks the stored block.
+//
+// Each one-word reading is one string of a minimal automaton
+// (minimal_automaton.h):
+//   the form's UTF-8, 0,
+//   the verb as an edit of the form: the bytes cut from its end, then the
+//   bytes added (no 0 among them), 0,
+//   the label: its number, the ending's bytes with bit 7 set for a
+//   pronominal verb, the bytes after the ending (an attached pronoun) and
+//   the bytes before the stem (words in front).
+// "cantábamos" gives the verb by "cut 7, add ar", as every regular verb of
+// its model does, so the automaton keeps that tail once for all of them.
+// A sorted table of the verbs turns the edited text into the verb, with
+// whether the lexicon lists it and its place in the lexicon's order, by
+// which the readings of a text come out. Forms of several words are not
+// stored: the rules declared by the table of forms (compound_rules.h) make
+// them from their last word, and the verbs and labels no rule serves are
+// listed.
+//
+// The block, little-endian:
+//   header: 8 words of 32 bits: magic, the counts of verbs, labels, rules
+//     and blocked pairs, the automaton's and the pool's bytes, 0;
+//   verbs, 8 bytes each, sorted by their text: where "<verb>se" is in the
+//     pool (32 bits), whether the lexicon lists it (8), 0 (8), its place in
+//     the lexicon's order (16);
+//   labels, 6 pool offsets each (32 bits): name, title, person, pronoun,
+//     auxiliary, the pronominal verb's pronoun;
+//   rules, 8 bytes each, sorted by prefix: the prefix's pool offset (32),
+//     the last word's label, the form's label, pronominal, 0;
+//   blocked pairs, 32 bits each, sorted: verb << 9 | pronominal << 8 | label;
+//   the automaton; the pool: each string a length byte, then its UTF-8.
+// Limits: 255 labels, 65,536 verbs, 127 bytes of ending, 64 readings of one
+// text, a 16 MB automaton. The trade-off: a lookup walks a few bytes' arcs
+// and searches the verbs' table for each reading, some hundred
+// nanoseconds, where a hash table of every text answered in fewer but took
+// fifty times the room.
 #pragma once
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
-#include "lookup/form_enumeration.h"
+#include "lookup/minimal_automaton.h"
 
 namespace flexoria {
 
-// One reading of a text, all UTF-8 views into the stored block:
-// text == before + stem + ending + after.
+// One reading of a text, all UTF-8: text == before + stem + ending + after.
+// `text` and its parts view the text that was looked up; the rest views the
+// stored block.
 struct FormReading {
   std::string_view verb;
   bool in_lexicon = true;
@@ -31,66 +65,68 @@ struct FormReading {
   std::string_view after;
   std::string_view auxiliary;  // haber's form in a compound tense
   std::string_view clitic;     // a pronominal verb's pronoun
-  // Readings with the same label share name, title, person and pronoun.
   std::uint32_t label = 0;
-  std::uint32_t verb_id = 0;
+  std::uint32_t verb_id = 0;  // the verb's place in the lexicon's order, twice, +1 if pronominal
 };
 
 class FormIndex {
  public:
-  // Every form of `verbs`, in their order, as a stored block.
-  static std::vector<std::uint32_t> Build(std::span<const IndexedVerb> verbs);
-
   // Views a stored block, which must outlive the index. A block that does
-  // not hold together gives an empty index.
-  explicit FormIndex(std::span<const std::uint32_t> block);
+  // not hold together is refused: the index is then empty and `error()`
+  // says why.
+  explicit FormIndex(std::span<const std::uint8_t> block);
 
-  bool empty() const { return key_slots_.empty(); }
-  std::size_t text_count() const { return key_folds_.size(); }
-  std::size_t reading_count() const { return readings_.size() / 2; }
-  std::size_t label_count() const { return labels_.size() / 6; }
-  std::size_t rule_count() const { return rules_.size() / 4; }
+  bool empty() const { return automaton_.empty(); }
+  const std::string& error() const { return error_; }
+  std::size_t verb_count() const { return verb_count_; }
+  std::size_t label_count() const { return label_count_; }
+  std::size_t rule_count() const { return rule_count_; }
   std::size_t blocked_count() const { return blocked_.size(); }
-  std::size_t exception_count() const { return exception_count_; }
+  std::size_t automaton_bytes() const { return automaton_.size_bytes(); }
 
-  static constexpr std::uint32_t kNone = 0xFFFFFFFF;
+  static constexpr std::size_t kMostReadings = 64;
 
   // The readings of `text` exactly as stored (lower case, one blank between
-  // words), appended to `out` in the verbs' order, then the forms'; returns
-  // the text's number, or kNone.
-  std::uint32_t AppendReadings(std::string_view text, std::vector<FormReading>& out) const;
-  // The readings that the rules give a text of several words (lower case,
-  // one blank between words), which must outlive them; `last_readings` is
-  // room for the last word's. False when none.
+  // words), appended to `out` in the verbs' order, then the forms'; `text`
+  // must outlive them. False when there are none.
+  bool AppendReadings(std::string_view text, std::vector<FormReading>& out) const;
+  // Whether `text` is stored as it is.
+  bool Contains(std::string_view text) const;
+  // The readings that the rules give a text of several words; `last_readings`
+  // is room for the last word's. False when none.
   bool AppendComposed(std::string_view text, std::vector<FormReading>& last_readings,
                       std::vector<FormReading>& out) const;
   // The words that the rules put before a last word ("he", "no te"), each once.
   void AppendPrefixes(std::vector<std::string_view>& out) const;
-  // The stored copy of `text`; empty when no form reads so.
-  std::string_view Stored(std::string_view text) const;
 
-  // The stored texts with accents that read `folded` without them.
-  void AppendAccented(std::string_view folded, std::vector<std::string_view>& out) const;
-  // The same for a stored text without accents, by its number.
-  void AppendAccentedOf(std::uint32_t text, std::vector<std::string_view>& out) const;
+  // The stored texts that read `folded` when their accents and diaereses
+  // are dropped and that have some, appended to `out` in the order of their
+  // first reading.
+  void AppendAccented(std::string_view folded, std::vector<std::string>& out) const;
 
  private:
-  FormReading Reading(std::uint32_t verb_id, std::uint32_t label_id, std::string_view text,
-                      std::size_t before, std::size_t stem, std::size_t ending) const;
-  void AppendGroup(std::uint32_t list, std::vector<std::string_view>& out) const;
+  struct Verb {
+    std::string_view pronominal;  // "lavarse"; the plain verb is all but its last two bytes
+    bool in_lexicon;
+    std::uint32_t place;
+  };
+  bool Read(std::span<const std::uint8_t> block);
+  Verb VerbAt(std::size_t verb) const;
+  std::string_view StringAt(std::uint32_t offset) const;
+  FormReading Reading(const Verb& verb, bool pronominal, std::uint32_t label, std::string_view text,
+                      std::size_t before, std::size_t ending, std::size_t after) const;
+  template <typename Visit>
+  void ForEachTail(std::uint32_t state, Visit visit) const;
 
-  std::string_view StringAt(std::uint32_t ref) const;
-
-  std::span<const std::uint32_t> verbs_;
-  std::span<const std::uint32_t> labels_;
-  std::span<const std::uint32_t> key_folds_;
-  std::span<const std::uint32_t> readings_;
-  std::span<const std::uint32_t> key_slots_;
-  std::span<const std::uint32_t> fold_keys_;
-  std::span<const std::uint32_t> fold_slots_;
-  std::span<const std::uint32_t> rules_;
-  std::span<const std::uint32_t> blocked_;
-  std::size_t exception_count_ = 0;
+  std::string error_;
+  std::size_t verb_count_ = 0;
+  std::size_t label_count_ = 0;
+  std::size_t rule_count_ = 0;
+  std::span<const std::uint8_t> verbs_;
+  std::span<const std::uint8_t> labels_;
+  std::span<const std::uint8_t> rules_;
+  std::vector<std::uint32_t> blocked_;
+  Automaton automaton_;
   std::string_view pool_;
 };
 

@@ -1,11 +1,12 @@
-// Writes the form index of every verb the program knows, at build time:
-// the program then only maps the stored block instead of conjugating the
-// whole lexicon on its first lookup.
+// Writes the form index of every verb the program knows, at build time, and
+// proves it first: every form of every verb must read back to its own
+// readings and no other. Any fault stops the build with the form it concerns.
 #include <cstdio>
 #include <fstream>
 #include <vector>
 
-#include "lookup/form_index.h"
+#include "lookup/form_index_builder.h"
+#include "lookup/form_index_check.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -13,9 +14,32 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::vector<flexoria::IndexedVerb> verbs = flexoria::IndexedVerbs();
-  const std::vector<std::uint32_t> block = flexoria::FormIndex::Build(verbs);
+  const flexoria::BuiltFormIndex built = flexoria::BuildFormIndex(verbs);
+  if (built.block.empty()) {
+    std::fprintf(stderr, "%s: the form index cannot be built: %s\n", argv[0], built.error.c_str());
+    return 1;
+  }
+  const flexoria::FormIndex index(built.block);
+  if (index.empty()) {
+    std::fprintf(stderr, "%s: the form index built cannot be read: %s\n", argv[0],
+                 index.error().c_str());
+    return 1;
+  }
+  const flexoria::FormIndexCheck check = flexoria::CheckFormIndex(index, verbs);
+  if (check.problem_count > 0) {
+    std::fprintf(stderr, "%s: %zu of %zu forms do not read back as they should:\n", argv[0],
+                 check.problem_count, check.forms);
+    for (const std::string& problem : check.problems)
+      std::fprintf(stderr, "  %s\n", problem.c_str());
+    return 1;
+  }
+  std::printf(
+      "%zu verbs, %zu forms read back; %zu readings stored, %zu forms of several words "
+      "stored whole, %zu rules, %zu verbs and labels without them; %zu bytes\n",
+      verbs.size(), check.forms, built.readings, built.exceptions, index.rule_count(),
+      index.blocked_count(), built.block.size());
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(block.data()),
-            static_cast<std::streamsize>(block.size() * sizeof block.front()));
+  out.write(reinterpret_cast<const char*>(built.block.data()),
+            static_cast<std::streamsize>(built.block.size()));
   return out ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lookup/form_index.h"
@@ -31,8 +32,7 @@ class FormLookup {
  private:
   void SuggestAccented(TextView text);
   void SuggestComposed();
-
-  static constexpr std::uint32_t kComposed = FormIndex::kNone - 1;
+  void Suggest(std::string text);
 
   const FormIndex& index_;
   Identification answer_;
@@ -43,7 +43,8 @@ class FormLookup {
   std::string typed_utf8_;
   std::vector<FormReading> last_readings_;
   std::vector<FormReading> composed_scratch_;
-  std::deque<std::string> composed_texts_;                          // suggestions the rules made
+  std::vector<std::string> accented_;
+  std::deque<std::string> suggested_;                               // what the suggestions view
   std::vector<std::pair<std::string_view, std::string>> prefixes_;  // with their accents folded
 };
 
