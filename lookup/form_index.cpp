@@ -43,7 +43,6 @@ const std::array<std::string, 128>& MarkedLetters() {
 FormIndex::FormIndex(std::span<const std::uint8_t> block) {
   if (!Read(block)) {
     verbs_ = labels_ = rules_ = {};
-    blocked_.clear();
     automaton_ = Automaton();
     pool_ = {};
     verb_count_ = label_count_ = rule_count_ = 0;
@@ -77,7 +76,6 @@ bool FormIndex::Read(std::span<const std::uint8_t> block) {
   verbs_ = take(verb_count_, kVerbBytes);
   labels_ = take(label_count_, kLabelBytes);
   rules_ = take(rule_count_, kRuleBytes);
-  const auto blocked = take(header(kBlockedCount), 4);
   const auto automaton = take(header(kAutomatonBytes), 1);
   const auto pool = take(header(kPoolBytes), 1);
   if (!fits || at != block.size()) return fail("its sections do not fill it");
@@ -103,9 +101,6 @@ bool FormIndex::Read(std::span<const std::uint8_t> block) {
       return fail("a rule lies outside it");
     }
   }
-  blocked_.resize(blocked.size() / 4);
-  for (std::size_t pair = 0; pair < blocked_.size(); ++pair)
-    blocked_[pair] = WordAt(blocked, pair * 4);
   automaton_ = Automaton(automaton);
   if (automaton_.empty()) return fail("its automaton does not hold together");
   return true;
@@ -222,7 +217,7 @@ bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& 
     const std::string_view added(reinterpret_cast<const char*>(&tail.bytes[1]), tail.separator - 1);
     const std::uint8_t* label = &tail.bytes[tail.separator + 1];
     const std::size_t ending = label[1] & ~kPronominalBit;
-    if (label[0] >= label_count_ || ending + label[2] + label[3] > text.size()) return;
+    if (label[0] >= label_count_ || ending + label[2] > text.size()) return;
     // The verbs' table is sorted by the plain verb.
     std::size_t low = 0;
     for (std::size_t count = verb_count_; count > 0;) {
@@ -240,8 +235,8 @@ bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& 
     if (CompareJoined(verb.pronominal.substr(0, verb.pronominal.size() - 2), head, added) != 0) {
       return;
     }
-    out.push_back(Reading(verb, (label[1] & kPronominalBit) != 0, label[0], text, label[3], ending,
-                          label[2]));
+    out.push_back(
+        Reading(verb, (label[1] & kPronominalBit) != 0, label[0], text, 0, ending, label[2]));
   });
   std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end(),
                    [](const FormReading& a, const FormReading& b) {
@@ -277,8 +272,6 @@ bool FormIndex::AppendComposed(std::string_view text, std::vector<FormReading>& 
     const bool pronominal = bytes[6] != 0;
     for (const FormReading& last : last_readings) {
       if (last.label != bytes[4] || (last.verb_id & 1) != 0) continue;
-      const std::uint32_t verb_id = last.verb_id | (pronominal ? 1 : 0);
-      if (std::ranges::binary_search(blocked_, verb_id << kBlockedLabelBits | bytes[5])) continue;
       const Verb verb{std::string_view(last.verb.data(), last.verb.size() + 2), last.in_lexicon,
                       last.verb_id / 2};
       out.push_back(Reading(verb, pronominal, bytes[5], text, blank + 1, last.ending.size(),

@@ -7,35 +7,33 @@
 //   the form's UTF-8, 0,
 //   the verb as an edit of the form: the bytes cut from its end, then the
 //   bytes added (no 0 among them), 0,
-//   the label: its number, the ending's bytes with bit 7 set for a
-//   pronominal verb, the bytes after the ending (an attached pronoun) and
-//   the bytes before the stem (words in front).
-// "cantábamos" gives the verb by "cut 7, add ar", as every regular verb of
+//   the label: its number (FormLabel), the ending's bytes with bit 7 set
+//   for a pronominal verb, and the bytes after the ending (a joined pronoun).
+// "cantábamos" gives its verb by "cut 7, add ar", as every regular verb of
 // its model does, so the automaton keeps that tail once for all of them.
-// A sorted table of the verbs turns the edited text into the verb, with
-// whether the lexicon lists it and its place in the lexicon's order, by
-// which the readings of a text come out. Forms of several words are not
-// stored: the rules declared by the table of forms (compound_rules.h) make
-// them from their last word, and the verbs and labels no rule serves are
-// listed.
+// A table of the verbs sorted by their text turns the edited text into the
+// verb, with whether the lexicon lists it and its place in the lexicon's
+// order, by which the readings of a text come out. The forms of several
+// words are not stored: the rules that the table of forms declares
+// (compound_rules.h) make them from their last word.
 //
 // The block, little-endian:
-//   header: 8 words of 32 bits: magic, the counts of verbs, labels, rules
-//     and blocked pairs, the automaton's and the pool's bytes, 0;
+//   header: 8 words of 32 bits: magic, the counts of verbs, labels and
+//     rules, the automaton's and the pool's bytes, 0, 0;
 //   verbs, 8 bytes each, sorted by their text: where "<verb>se" is in the
 //     pool (32 bits), whether the lexicon lists it (8), 0 (8), its place in
 //     the lexicon's order (16);
 //   labels, 6 pool offsets each (32 bits): name, title, person, pronoun,
 //     auxiliary, the pronominal verb's pronoun;
-//   rules, 8 bytes each, sorted by prefix: the prefix's pool offset (32),
-//     the last word's label, the form's label, pronominal, 0;
-//   blocked pairs, 32 bits each, sorted: verb << 9 | pronominal << 8 | label;
+//   rules, 8 bytes each, sorted: the prefix's pool offset (32), the last
+//     word's label, the form's label, pronominal, 0;
 //   the automaton; the pool: each string a length byte, then its UTF-8.
-// Limits: 255 labels, 65,536 verbs, 127 bytes of ending, 64 readings of one
-// text, a 16 MB automaton. The trade-off: a lookup walks a few bytes' arcs
-// and searches the verbs' table for each reading, some hundred
-// nanoseconds, where a hash table of every text answered in fewer but took
-// fifty times the room.
+// Limits: 255 labels, 65,536 verbs, 255 bytes cut or added, 127 bytes of
+// ending, 64 readings of one text, a 16 MB automaton; the generator fails
+// the build when a form goes beyond them. The trade-off: a lookup walks a
+// form's bytes arc by arc and searches the verbs' table for each reading,
+// where a hash table of every text answered sooner but took ninety times
+// the room (46 MB against half a megabyte).
 #pragma once
 
 #include <cstdint>
@@ -81,7 +79,6 @@ class FormIndex {
   std::size_t verb_count() const { return verb_count_; }
   std::size_t label_count() const { return label_count_; }
   std::size_t rule_count() const { return rule_count_; }
-  std::size_t blocked_count() const { return blocked_.size(); }
   std::size_t automaton_bytes() const { return automaton_.size_bytes(); }
 
   static constexpr std::size_t kMostReadings = 64;
@@ -125,7 +122,6 @@ class FormIndex {
   std::span<const std::uint8_t> verbs_;
   std::span<const std::uint8_t> labels_;
   std::span<const std::uint8_t> rules_;
-  std::vector<std::uint32_t> blocked_;
   Automaton automaton_;
   std::string_view pool_;
 };

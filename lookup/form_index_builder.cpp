@@ -93,7 +93,7 @@ class Builder {
  private:
   bool AddVerb(std::uint32_t place);
   bool AddReading(std::string_view text, std::string_view verb, std::uint8_t label, bool pronominal,
-                  std::size_t before, std::size_t ending, std::size_t after);
+                  std::size_t ending, std::size_t after);
   bool Fail(std::string why) {
     if (built_.error.empty()) built_.error = std::move(why);
     return false;
@@ -105,73 +105,57 @@ class Builder {
   std::vector<CompoundRule> rules_;
   Labels labels_;
   Readings readings_;
-  std::vector<std::uint32_t> blocked_;
+  std::string text_;
+  std::string reading_;
   BuiltFormIndex built_;
 };
 
 bool Builder::AddReading(std::string_view text, std::string_view verb, std::uint8_t label,
-                         bool pronominal, std::size_t before, std::size_t ending,
-                         std::size_t after) {
+                         bool pronominal, std::size_t ending, std::size_t after) {
   const std::size_t shared =
       static_cast<std::size_t>(std::ranges::mismatch(text, verb).in1 - text.begin());
   const std::size_t cut = text.size() - shared;
-  if (cut > 255 || ending > kLongestEnding || before > 255 || after > 255 ||
+  if (cut > 255 || ending > kLongestEnding || after > 255 ||
       text.find(kSeparator) != std::string_view::npos) {
     return Fail("the form \"" + std::string(text) + "\" of " + std::string(verb) +
                 " is longer than the index keeps");
   }
-  std::string reading(text);
+  std::string& reading = reading_;
+  reading.assign(text);
   reading += kSeparator;
   reading += static_cast<char>(cut);
   reading += verb.substr(shared);
   reading += kSeparator;
   for (const std::size_t byte :
-       {std::size_t{label}, ending | (pronominal ? kPronominalBit : 0), after, before}) {
+       {std::size_t{label}, ending | (pronominal ? kPronominalBit : 0), after}) {
     reading += static_cast<char>(byte);
   }
   readings_.Add(reading);
   return true;
 }
 
-std::uint32_t Bytes(TextView text) { return static_cast<std::uint32_t>(EncodeUtf8(text).size()); }
-
-// One-word forms go to the automaton; those of several words are left to
-// the rules, but for the ones no rule gives back for this verb.
+// The one-word forms go to the automaton; those of several words are left
+// to the rules.
 bool Builder::AddVerb(std::uint32_t place) {
   const TextView infinitive = verbs_[place].infinitive;
   const std::string plain = EncodeUtf8(infinitive);
   const Text pronominal = PronominalOf(infinitive);
-  VerbWords words;
   bool fits = true;
   for (const bool reflexive : {false, true}) {
-    ForEachForm(
-        paradigm_, reflexive ? TextView(pronominal) : infinitive, [&](const VerbForm& form) {
-          labels_.Note(form);
-          std::string text = EncodeUtf8(TextOf(form));
-          const auto stem = static_cast<std::uint8_t>(Bytes(form.stem));
-          const auto ending = static_cast<std::uint8_t>(Bytes(form.ending));
-          if (text.find(' ') != std::string::npos) {
-            const auto before = static_cast<std::uint8_t>(Bytes(form.before));
-            words.several.push_back({std::move(text), form.label, reflexive, before, stem, ending});
-            return;
-          }
-          if (!reflexive && form.after.empty()) {
-            words.single.push_back({text, form.label, stem, ending});
-          }
-          fits = fits && AddReading(text, plain, form.label, reflexive, Bytes(form.before),
-                                    Bytes(form.ending), Bytes(form.after));
-        });
+    ForEachForm(paradigm_, reflexive ? TextView(pronominal) : infinitive,
+                [&](const VerbForm& form) {
+                  labels_.Note(form);
+                  if (!form.before.empty()) return;
+                  text_.clear();
+                  AppendUtf8(form.stem, text_);
+                  const std::size_t stem = text_.size();
+                  AppendUtf8(form.ending, text_);
+                  const std::size_t ending = text_.size() - stem;
+                  AppendUtf8(form.after, text_);
+                  fits = fits && AddReading(text_, plain, form.label, reflexive, ending,
+                                            text_.size() - stem - ending);
+                });
   }
-  const RuleFit fit = FitCompoundRules(words, rules_);
-  for (const auto& [label, reflexive] : fit.blocked) {
-    blocked_.push_back((place * 2 + (reflexive ? 1 : 0)) << kBlockedLabelBits | label);
-  }
-  for (const SeveralWords* form : fit.exceptions) {
-    const std::size_t after = form->text.size() - form->before - form->stem - form->ending;
-    fits = fits && AddReading(form->text, plain, static_cast<std::uint8_t>(form->label),
-                              form->pronominal, form->before, form->ending, after);
-  }
-  built_.exceptions += fit.exceptions.size();
   return fits;
 }
 
@@ -206,19 +190,15 @@ std::vector<std::uint8_t> Builder::Block(const std::vector<std::uint8_t>& automa
                  {static_cast<std::uint8_t>(rule.last_label), static_cast<std::uint8_t>(rule.label),
                   static_cast<std::uint8_t>(rule.pronominal ? 1 : 0), 0});
   }
-  std::ranges::sort(blocked_);
-  std::vector<std::uint8_t> blocked;
-  for (const std::uint32_t pair : blocked_) AppendWord(blocked, pair);
 
   std::vector<std::uint8_t> block;
   for (const std::size_t word :
-       {std::size_t{kBlockMagic}, verbs_.size(), label_count, rules_.size(), blocked_.size(),
-        automaton.size(), pool.bytes().size(), std::size_t{0}}) {
+       {std::size_t{kBlockMagic}, verbs_.size(), label_count, rules_.size(), automaton.size(),
+        pool.bytes().size(), std::size_t{0}, std::size_t{0}}) {
     AppendWord(block, static_cast<std::uint32_t>(word));
   }
   using Section = const std::vector<std::uint8_t>*;
-  for (Section section :
-       std::initializer_list<Section>{&verbs, &labels, &rules, &blocked, &automaton}) {
+  for (Section section : std::initializer_list<Section>{&verbs, &labels, &rules, &automaton}) {
     block.insert(block.end(), section->begin(), section->end());
   }
   block.insert(block.end(), pool.bytes().begin(), pool.bytes().end());

@@ -15,7 +15,6 @@ struct BuiltFormIndex {
   std::vector<std::uint8_t> block;  // empty when it could not be built
   std::string error;                // why, naming the verb or the form
   std::size_t readings = 0;         // one-word readings stored
-  std::size_t exceptions = 0;       // forms of several words stored whole
 };
 
 // Every form of `verbs` and their pronominal verbs.

@@ -34,10 +34,10 @@ int main(int argc, char** argv) {
     return 1;
   }
   std::printf(
-      "%zu verbs, %zu forms read back; %zu readings stored, %zu forms of several words "
-      "stored whole, %zu rules, %zu verbs and labels without them; %zu bytes\n",
-      verbs.size(), check.forms, built.readings, built.exceptions, index.rule_count(),
-      index.blocked_count(), built.block.size());
+      "%zu verbs, %zu forms read back; %zu one-word readings, %zu rules for the rest; "
+      "%zu bytes, %zu of them the automaton\n",
+      verbs.size(), check.forms, built.readings, index.rule_count(), built.block.size(),
+      index.automaton_bytes());
   std::ofstream out(argv[1], std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(built.block.data()),
             static_cast<std::streamsize>(built.block.size()));

@@ -12,10 +12,10 @@ enum Header : std::size_t {
   kVerbCount,
   kLabelCount,
   kRuleCount,
-  kBlockedCount,
   kAutomatonBytes,
   kPoolBytes,
   kReserved,
+  kReserved2,
   kHeaderWords
 };
 inline constexpr std::uint32_t kBlockMagic = 0x33495846;  // "FXI3"
@@ -30,8 +30,6 @@ inline constexpr std::uint8_t kPronominalBit = 0x80;
 inline constexpr std::size_t kLongestEnding = 127;
 // The separator between a reading's parts, and the label's bytes.
 inline constexpr char kSeparator = '\0';
-inline constexpr std::size_t kTailLabelBytes = 4;
-// The blocked pairs: verb << 9 | pronominal << 8 | label.
-inline constexpr unsigned kBlockedLabelBits = 8;
+inline constexpr std::size_t kTailLabelBytes = 3;
 
 }  // namespace flexoria::form_index_layout
