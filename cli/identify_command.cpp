@@ -170,6 +170,10 @@ class Identifier {
 
 int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& out,
                 std::ostream& err) {
+  if (EmbeddedFormIndex().empty()) {
+    err << "flexoria-cli identify: " << EmbeddedFormIndex().error() << ".\n";
+    return kExitFailure;
+  }
   Identifier identifier(request, out, err);
   std::string line;
   for (const std::string& form : request.forms) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 
 #include "core/text.h"
@@ -51,12 +52,12 @@ FormIndex::FormIndex(std::span<const std::uint8_t> block) {
 
 bool FormIndex::Read(std::span<const std::uint8_t> block) {
   const auto fail = [this](std::string_view why) {
-    error_ = "the form index is damaged: ";
+    error_ = "el índice de formas está dañado: ";
     error_ += why;
     return false;
   };
   if (block.size() < kHeaderBytes || WordAt(block, kMagic * 4) != kBlockMagic) {
-    return fail("it does not start as one");
+    return fail("no empieza como un índice");
   }
   const auto header = [&](Header field) { return std::size_t{WordAt(block, field * 4)}; };
   verb_count_ = header(kVerbCount);
@@ -74,12 +75,14 @@ bool FormIndex::Read(std::span<const std::uint8_t> block) {
     return section;
   };
   verbs_ = take(verb_count_, kVerbBytes);
+  verb_slots_ = take(header(kVerbSlotCount), 2);
   labels_ = take(label_count_, kLabelBytes);
   rules_ = take(rule_count_, kRuleBytes);
   const auto automaton = take(header(kAutomatonBytes), 1);
   const auto pool = take(header(kPoolBytes), 1);
-  if (!fits || at != block.size()) return fail("its sections do not fill it");
-  if (label_count_ > kMostLabels || verb_count_ > kMostVerbs) return fail("too many entries");
+  if (!fits || at != block.size()) return fail("sus partes no lo llenan");
+  if (label_count_ > kMostLabels || verb_count_ > kMostVerbs)
+    return fail("tiene más entradas de las que caben");
   pool_ = std::string_view(reinterpret_cast<const char*>(pool.data()), pool.size());
   const auto string_fits = [&](std::uint32_t offset) {
     return offset < pool_.size() &&
@@ -88,21 +91,26 @@ bool FormIndex::Read(std::span<const std::uint8_t> block) {
   for (std::size_t verb = 0; verb < verb_count_; ++verb) {
     const std::uint32_t offset = WordAt(verbs_, verb * kVerbBytes);
     if (!string_fits(offset) || static_cast<unsigned char>(pool_[offset]) < 2) {
-      return fail("a verb's text lies outside it");
+      return fail("el texto de un verbo cae fuera de él");
     }
   }
+  if (!std::has_single_bit(verb_slots_.size() / 2))
+    return fail("sus casillas de verbos no cuadran");
+  for (std::size_t slot = 0; slot < verb_slots_.size() / 2; ++slot) {
+    if (SlotAt(slot) > verb_count_) return fail("una casilla de verbo cae fuera de él");
+  }
   for (std::size_t string = 0; string < label_count_ * kLabelStrings; ++string) {
-    if (!string_fits(WordAt(labels_, string * 4))) return fail("a label lies outside it");
+    if (!string_fits(WordAt(labels_, string * 4))) return fail("una etiqueta cae fuera de él");
   }
   for (std::size_t rule = 0; rule < rule_count_; ++rule) {
     const std::uint8_t* bytes = &rules_[rule * kRuleBytes];
     if (!string_fits(WordAt(rules_, rule * kRuleBytes)) || bytes[4] >= label_count_ ||
         bytes[5] >= label_count_) {
-      return fail("a rule lies outside it");
+      return fail("una regla cae fuera de él");
     }
   }
   automaton_ = Automaton(automaton);
-  if (automaton_.empty()) return fail("its automaton does not hold together");
+  if (automaton_.empty()) return fail("su autómata no es coherente");
   return true;
 }
 
@@ -114,6 +122,25 @@ FormIndex::Verb FormIndex::VerbAt(std::size_t verb) const {
   const std::uint8_t* bytes = &verbs_[verb * kVerbBytes];
   return {StringAt(WordAt(verbs_, verb * kVerbBytes)), bytes[4] != 0,
           static_cast<std::uint32_t>(bytes[6] | bytes[7] << 8)};
+}
+
+std::size_t FormIndex::SlotAt(std::size_t slot) const {
+  return verb_slots_[slot * 2] | std::size_t{verb_slots_[slot * 2 + 1]} << 8;
+}
+
+std::size_t FormIndex::FindVerb(std::string_view head, std::string_view added) const {
+  const std::size_t mask = verb_slots_.size() / 2 - 1;
+  std::size_t slot = VerbHash(head, added) & mask;
+  for (std::size_t probe = 0; probe <= mask; ++probe, slot = (slot + 1) & mask) {
+    const std::size_t verb = SlotAt(slot);
+    if (verb == 0) break;
+    const std::string_view name = VerbAt(verb - 1).pronominal;
+    if (name.size() == head.size() + added.size() + 2 && name.starts_with(head) &&
+        name.substr(head.size(), added.size()) == added) {
+      return verb - 1;
+    }
+  }
+  return verb_count_;
 }
 
 FormReading FormIndex::Reading(const Verb& verb, bool pronominal, std::uint32_t label,
@@ -157,16 +184,6 @@ struct Tail {
   std::size_t separator = 0;  // where the added bytes end; 0 while they go on
   std::size_t budget = kWalkBudget;
 };
-
-// Compares `head` + `tail` with `text` without joining them.
-int CompareJoined(std::string_view text, std::string_view head, std::string_view tail) {
-  const std::size_t in_head = std::min(text.size(), head.size());
-  if (const int order = text.substr(0, in_head).compare(head.substr(0, in_head)); order != 0) {
-    return order;
-  }
-  if (in_head < head.size()) return -1;
-  return text.substr(in_head).compare(tail);
-}
 
 }  // namespace
 
@@ -218,30 +235,21 @@ bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& 
     const std::uint8_t* label = &tail.bytes[tail.separator + 1];
     const std::size_t ending = label[1] & ~kPronominalBit;
     if (label[0] >= label_count_ || ending + label[2] > text.size()) return;
-    // The verbs' table is sorted by the plain verb.
-    std::size_t low = 0;
-    for (std::size_t count = verb_count_; count > 0;) {
-      const std::size_t half = count / 2;
-      const std::string_view name = VerbAt(low + half).pronominal;
-      if (CompareJoined(name.substr(0, name.size() - 2), head, added) < 0) {
-        low += half + 1;
-        count -= half + 1;
-      } else {
-        count = half;
-      }
-    }
-    if (low == verb_count_) return;
-    const Verb verb = VerbAt(low);
-    if (CompareJoined(verb.pronominal.substr(0, verb.pronominal.size() - 2), head, added) != 0) {
-      return;
-    }
+    const std::size_t found = FindVerb(head, added);
+    if (found == verb_count_) return;
+    const Verb verb = VerbAt(found);
     out.push_back(
         Reading(verb, (label[1] & kPronominalBit) != 0, label[0], text, 0, ending, label[2]));
   });
-  std::stable_sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end(),
-                   [](const FormReading& a, const FormReading& b) {
-                     return std::tie(a.verb_id, a.label) < std::tie(b.verb_id, b.label);
-                   });
+  // By insertion: a text has few readings, and this needs no buffer.
+  for (std::size_t at = first + 1; at < out.size(); ++at) {
+    for (std::size_t back = at;
+         back > first && std::tie(out[back].verb_id, out[back].label) <
+                             std::tie(out[back - 1].verb_id, out[back - 1].label);
+         --back) {
+      std::swap(out[back], out[back - 1]);
+    }
+  }
   return out.size() > first;
 }
 
@@ -314,8 +322,14 @@ void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>
     }
     const unsigned char byte = static_cast<unsigned char>(plain);
     const std::string_view letters = byte < 128 ? std::string_view(MarkedLetters()[byte]) : "";
-    for (std::size_t letter = 0; letter < letters.size(); letter += 2) {
-      const std::uint32_t next = automaton_.Walk(state, letters.substr(letter, 2));
+    // Every marked letter starts with the same byte.
+    const std::uint32_t lead = letters.empty()
+                                   ? Automaton::kNoState
+                                   : automaton_.Next(state, static_cast<std::uint8_t>(letters[0]));
+    for (std::size_t letter = 0; lead != Automaton::kNoState && letter < letters.size();
+         letter += 2) {
+      const std::uint32_t next =
+          automaton_.Next(lead, static_cast<std::uint8_t>(letters[letter + 1]));
       if (next == Automaton::kNoState) continue;
       text.append(letters.substr(letter, 2));
       self(self, next, at + 1, true);

@@ -19,16 +19,18 @@
 //
 // The block, little-endian:
 //   header: 8 words of 32 bits: magic, the counts of verbs, labels and
-//     rules, the automaton's and the pool's bytes, 0, 0;
+//     rules, the automaton's and the pool's bytes, the verbs' slots, 0;
 //   verbs, 8 bytes each, sorted by their text: where "<verb>se" is in the
 //     pool (32 bits), whether the lexicon lists it (8), 0 (8), its place in
 //     the lexicon's order (16);
+//   the verbs' slots, a power of two of them, 16 bits each: a verb's number
+//     + 1 or 0, placed by open addressing on VerbHash of the plain verb;
 //   labels, 6 pool offsets each (32 bits): name, title, person, pronoun,
 //     auxiliary, the pronominal verb's pronoun;
 //   rules, 8 bytes each, sorted: the prefix's pool offset (32), the last
 //     word's label, the form's label, pronominal, 0;
 //   the automaton; the pool: each string a length byte, then its UTF-8.
-// Limits: 255 labels, 65,536 verbs, 255 bytes cut or added, 127 bytes of
+// Limits: 255 labels, 65,535 verbs, 255 bytes cut or added, 127 bytes of
 // ending, 64 readings of one text, a 16 MB automaton; the generator fails
 // the build when a form goes beyond them. The trade-off: a lookup walks a
 // form's bytes arc by arc and searches the verbs' table for each reading,
@@ -71,7 +73,7 @@ class FormIndex {
  public:
   // Views a stored block, which must outlive the index. A block that does
   // not hold together is refused: the index is then empty and `error()`
-  // says why.
+  // says why, in words for the user.
   explicit FormIndex(std::span<const std::uint8_t> block);
 
   bool empty() const { return automaton_.empty(); }
@@ -109,6 +111,9 @@ class FormIndex {
   };
   bool Read(std::span<const std::uint8_t> block);
   Verb VerbAt(std::size_t verb) const;
+  std::size_t SlotAt(std::size_t slot) const;
+  // The verb whose plain text is head + added, or verb_count_.
+  std::size_t FindVerb(std::string_view head, std::string_view added) const;
   std::string_view StringAt(std::uint32_t offset) const;
   FormReading Reading(const Verb& verb, bool pronominal, std::uint32_t label, std::string_view text,
                       std::size_t before, std::size_t ending, std::size_t after) const;
@@ -120,6 +125,7 @@ class FormIndex {
   std::size_t label_count_ = 0;
   std::size_t rule_count_ = 0;
   std::span<const std::uint8_t> verbs_;
+  std::span<const std::uint8_t> verb_slots_;
   std::span<const std::uint8_t> labels_;
   std::span<const std::uint8_t> rules_;
   Automaton automaton_;

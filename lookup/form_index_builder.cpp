@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <numeric>
 #include <unordered_map>
@@ -175,6 +176,18 @@ std::vector<std::uint8_t> Builder::Block(const std::vector<std::uint8_t>& automa
                  {static_cast<std::uint8_t>(verbs_[place].in_lexicon ? 1 : 0), 0,
                   static_cast<std::uint8_t>(place), static_cast<std::uint8_t>(place >> 8)});
   }
+  const std::size_t slot_count = std::bit_ceil(std::max<std::size_t>(order.size() * 3 / 2, 2));
+  std::vector<std::uint16_t> slots(slot_count);
+  for (std::size_t verb = 0; verb < order.size(); ++verb) {
+    std::size_t slot = VerbHash(names[order[verb]], {}) & (slot_count - 1);
+    while (slots[slot] != 0) slot = (slot + 1) & (slot_count - 1);
+    slots[slot] = static_cast<std::uint16_t>(verb + 1);
+  }
+  std::vector<std::uint8_t> verb_slots;
+  for (const std::uint16_t slot : slots) {
+    verb_slots.insert(verb_slots.end(),
+                      {static_cast<std::uint8_t>(slot), static_cast<std::uint8_t>(slot >> 8)});
+  }
   std::size_t label_count = 0;
   for (std::size_t label = 0; label < kFormLabelCount; ++label) {
     if (labels_.seen[label]) label_count = label + 1;
@@ -194,11 +207,12 @@ std::vector<std::uint8_t> Builder::Block(const std::vector<std::uint8_t>& automa
   std::vector<std::uint8_t> block;
   for (const std::size_t word :
        {std::size_t{kBlockMagic}, verbs_.size(), label_count, rules_.size(), automaton.size(),
-        pool.bytes().size(), std::size_t{0}, std::size_t{0}}) {
+        pool.bytes().size(), slot_count, std::size_t{0}}) {
     AppendWord(block, static_cast<std::uint32_t>(word));
   }
   using Section = const std::vector<std::uint8_t>*;
-  for (Section section : std::initializer_list<Section>{&verbs, &labels, &rules, &automaton}) {
+  for (Section section :
+       std::initializer_list<Section>{&verbs, &verb_slots, &labels, &rules, &automaton}) {
     block.insert(block.end(), section->begin(), section->end());
   }
   block.insert(block.end(), pool.bytes().begin(), pool.bytes().end());

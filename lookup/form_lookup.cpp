@@ -22,7 +22,9 @@ const Identification& FormLookup::Identify(TextView typed) {
     SuggestAccented(key_);
     if (several) SuggestComposed();
   } else if (folded_ == key_ && exact) {
-    SuggestAccented(key_);
+    accented_.clear();
+    index_.AppendAccented(typed_utf8_, accented_);
+    for (std::string& found : accented_) Suggest(std::move(found));
   }
   if (UndoKeyRemaps(key_, variant_)) {
     utf8_.clear();

@@ -5,9 +5,9 @@
 namespace flexoria {
 namespace {
 
-constexpr std::uint8_t kFinalBit = 0x80;
-constexpr std::size_t kShortCount = 127;
-constexpr std::size_t kArcBytes = 4;
+constexpr std::uint8_t kFinalBit = kStoredFinalBit;
+constexpr std::size_t kShortCount = kStoredShortCount;
+constexpr std::size_t kArcBytes = kStoredArcBytes;
 constexpr std::size_t kLargestBlock = std::size_t{1} << 24;
 
 std::size_t HeaderBytes(std::size_t arcs) { return arcs >= kShortCount ? 2 : 1; }
@@ -128,12 +128,6 @@ Automaton::Automaton(std::span<const std::uint8_t> block) : block_(block) {
   if (!HoldsTogether()) block_ = {};
 }
 
-std::pair<std::size_t, std::size_t> Automaton::Arcs(std::uint32_t state) const {
-  const std::size_t count = block_[state] & ~kFinalBit;
-  if (count < kShortCount) return {state + 1, count};
-  return {state + 2, kShortCount + block_[state + 1]};
-}
-
 // Every state read in turn: its arcs inside the block, each leading
 // forward to where a state starts.
 bool Automaton::HoldsTogether() const {
@@ -165,31 +159,6 @@ bool Automaton::HoldsTogether() const {
     state = first + count * kArcBytes;
   }
   return true;
-}
-
-std::uint32_t Automaton::Next(std::uint32_t state, std::uint8_t byte) const {
-  auto [first, count] = Arcs(state);
-  // The arcs are sorted by their byte.
-  while (count > 0) {
-    const std::size_t half = count / 2;
-    const std::uint8_t* arc = &block_[first + half * kArcBytes];
-    if (arc[0] == byte) return static_cast<std::uint32_t>(arc[1] | arc[2] << 8 | arc[3] << 16);
-    if (arc[0] < byte) {
-      first += (half + 1) * kArcBytes;
-      count -= half + 1;
-    } else {
-      count = half;
-    }
-  }
-  return kNoState;
-}
-
-std::uint32_t Automaton::Walk(std::uint32_t state, std::string_view bytes) const {
-  for (const char c : bytes) {
-    if (state == kNoState) break;
-    state = Next(state, static_cast<std::uint8_t>(c));
-  }
-  return state;
 }
 
 }  // namespace flexoria

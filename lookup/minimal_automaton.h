@@ -66,6 +66,10 @@ class AutomatonBuilder {
 // Walks a stored block. A block that does not hold together (an arc that
 // leads backwards, outside the block or into the middle of a state) is
 // refused whole: the automaton is then empty.
+inline constexpr std::uint8_t kStoredFinalBit = 0x80;
+inline constexpr std::size_t kStoredShortCount = 127;
+inline constexpr std::size_t kStoredArcBytes = 4;
+
 class Automaton {
  public:
   static constexpr std::uint32_t kNoState = 0xFFFFFFFF;
@@ -100,5 +104,44 @@ class Automaton {
 
   std::span<const std::uint8_t> block_;
 };
+
+inline std::pair<std::size_t, std::size_t> Automaton::Arcs(std::uint32_t state) const {
+  const std::size_t count = block_[state] & ~kStoredFinalBit;
+  if (count < kStoredShortCount) return {state + 1, count};
+  return {state + 2, kStoredShortCount + block_[state + 1]};
+}
+
+inline std::uint32_t Automaton::Next(std::uint32_t state, std::uint8_t byte) const {
+  auto [first, count] = Arcs(state);
+  // The arcs are sorted by their byte: a few are read in turn, more halved.
+  constexpr std::size_t kReadInTurn = 8;
+  if (count <= kReadInTurn) {
+    for (const std::uint8_t* arc = &block_[first]; count > 0; --count, arc += kStoredArcBytes) {
+      if (arc[0] == byte) return static_cast<std::uint32_t>(arc[1] | arc[2] << 8 | arc[3] << 16);
+      if (arc[0] > byte) break;
+    }
+    return kNoState;
+  }
+  while (count > 0) {
+    const std::size_t half = count / 2;
+    const std::uint8_t* arc = &block_[first + half * kStoredArcBytes];
+    if (arc[0] == byte) return static_cast<std::uint32_t>(arc[1] | arc[2] << 8 | arc[3] << 16);
+    if (arc[0] < byte) {
+      first += (half + 1) * kStoredArcBytes;
+      count -= half + 1;
+    } else {
+      count = half;
+    }
+  }
+  return kNoState;
+}
+
+inline std::uint32_t Automaton::Walk(std::uint32_t state, std::string_view bytes) const {
+  for (const char c : bytes) {
+    if (state == kNoState) break;
+    state = Next(state, static_cast<std::uint8_t>(c));
+  }
+  return state;
+}
 
 }  // namespace flexoria
