@@ -7,9 +7,12 @@ extern "C" const std::uint8_t flexoria_form_index_end[];
 
 namespace flexoria {
 
+std::span<const std::uint8_t> EmbeddedFormIndexBlock() {
+  return {flexoria_form_index_begin, flexoria_form_index_end};
+}
+
 const FormIndex& EmbeddedFormIndex() {
-  static const FormIndex index(
-      std::span<const std::uint8_t>(flexoria_form_index_begin, flexoria_form_index_end));
+  static const FormIndex index(EmbeddedFormIndexBlock());
   return index;
 }
 

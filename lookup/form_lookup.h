@@ -48,7 +48,8 @@ class FormLookup {
   std::vector<std::pair<std::string_view, std::string>> prefixes_;  // with their accents folded
 };
 
-// The index compiled into the program.
+// The index compiled into the program, and its stored bytes.
 const FormIndex& EmbeddedFormIndex();
+std::span<const std::uint8_t> EmbeddedFormIndexBlock();
 
 }  // namespace flexoria
