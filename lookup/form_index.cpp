@@ -193,24 +193,42 @@ template <typename Visit>
 void FormIndex::ForEachTail(std::uint32_t state, Visit visit) const {
   Tail tail;
   std::size_t readings = 0;
-  const auto walk = [&](const auto& self, std::uint32_t from) -> void {
-    if (tail.separator != 0 && tail.length == tail.separator + 1 + kTailLabelBytes) {
-      if (automaton_.IsFinal(from) && readings++ < kMostReadings) visit(tail);
-      return;
+  const auto push = [&tail](std::uint8_t byte) {
+    if (tail.separator == 0 && tail.length > 0 && byte == static_cast<std::uint8_t>(kSeparator)) {
+      tail.separator = tail.length;
     }
-    if (tail.length == kLongestTail) return;
-    automaton_.ForEachArc(from, [&](std::uint8_t byte, std::uint32_t target) {
-      if (tail.budget == 0) return;
-      --tail.budget;
-      const std::size_t separator = tail.separator;
-      if (separator == 0 && tail.length > 0 && byte == static_cast<std::uint8_t>(kSeparator)) {
-        tail.separator = tail.length;
+    tail.bytes[tail.length++] = byte;
+  };
+  const auto walk = [&](const auto& self, std::uint32_t from) -> void {
+    const std::size_t length = tail.length;
+    const std::size_t separator = tail.separator;
+    // A run of states with one arc each is followed without recursing.
+    for (;;) {
+      if (tail.separator != 0 && tail.length == tail.separator + 1 + kTailLabelBytes) {
+        if (automaton_.IsFinal(from) && readings++ < kMostReadings) visit(tail);
+        break;
       }
-      tail.bytes[tail.length++] = byte;
-      self(self, target);
-      --tail.length;
-      tail.separator = separator;
-    });
+      if (tail.length == kLongestTail || tail.budget == 0) break;
+      std::uint8_t byte = 0;
+      std::uint32_t target = 0;
+      if (!automaton_.OnlyArc(from, byte, target)) {
+        automaton_.ForEachArc(from, [&](std::uint8_t each, std::uint32_t next) {
+          if (tail.budget == 0) return;
+          --tail.budget;
+          const std::size_t before = tail.separator;
+          push(each);
+          self(self, next);
+          --tail.length;
+          tail.separator = before;
+        });
+        break;
+      }
+      --tail.budget;
+      push(byte);
+      from = target;
+    }
+    tail.length = length;
+    tail.separator = separator;
   };
   walk(walk, state);
 }
@@ -221,9 +239,17 @@ bool FormIndex::Contains(std::string_view text) const {
   return state != Automaton::kNoState && automaton_.Next(state, kSeparator) != Automaton::kNoState;
 }
 
-bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& out) const {
+bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& out,
+                               Path* path) const {
   if (empty()) return false;
-  std::uint32_t state = automaton_.Walk(automaton_.root(), text);
+  std::uint32_t state = automaton_.root();
+  if (path != nullptr) path->states.clear();
+  for (const char c : text) {
+    if (path != nullptr) path->states.push_back(state);
+    state = automaton_.Next(state, static_cast<std::uint8_t>(c));
+    if (state == Automaton::kNoState) break;
+  }
+  if (path != nullptr && state != Automaton::kNoState) path->states.push_back(state);
   if (state != Automaton::kNoState) state = automaton_.Next(state, kSeparator);
   if (state == Automaton::kNoState) return false;
   const std::size_t first = out.size();
@@ -297,14 +323,15 @@ void FormIndex::AppendPrefixes(std::vector<std::string_view>& out) const {
   }
 }
 
-void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>& out) const {
+void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>& out,
+                               const Path* path) const {
   if (empty()) return;
   std::vector<std::string> found;
   std::string text;
   std::size_t budget = kWalkBudget;
   // Each unaccented vowel also follows the arcs of its accented letters.
-  const auto walk = [&](const auto& self, std::uint32_t state, std::size_t at,
-                        bool marked) -> void {
+  const auto walk = [&](const auto& self, std::uint32_t state, std::size_t at, bool marked,
+                        bool plain_too) -> void {
     if (budget == 0) return;
     --budget;
     if (at == folded.size()) {
@@ -314,10 +341,12 @@ void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>
       return;
     }
     const char plain = folded[at];
-    if (const std::uint32_t next = automaton_.Next(state, static_cast<std::uint8_t>(plain));
+    if (const std::uint32_t next = plain_too
+                                       ? automaton_.Next(state, static_cast<std::uint8_t>(plain))
+                                       : Automaton::kNoState;
         next != Automaton::kNoState) {
       text += plain;
-      self(self, next, at + 1, marked);
+      self(self, next, at + 1, marked, true);
       text.pop_back();
     }
     const unsigned char byte = static_cast<unsigned char>(plain);
@@ -332,11 +361,20 @@ void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>
           automaton_.Next(lead, static_cast<std::uint8_t>(letters[letter + 1]));
       if (next == Automaton::kNoState) continue;
       text.append(letters.substr(letter, 2));
-      self(self, next, at + 1, true);
+      self(self, next, at + 1, true, true);
       text.resize(text.size() - 2);
     }
   };
-  walk(walk, automaton_.root(), 0, false);
+  if (path == nullptr) {
+    walk(walk, automaton_.root(), 0, false, true);
+  } else {
+    // The plain walk is known: what the walk above would find, deepest
+    // branch first, from the states along it.
+    for (std::size_t at = std::min(path->states.size(), folded.size() + 1); at-- > 0;) {
+      text.assign(folded.substr(0, at));
+      walk(walk, path->states[at], at, false, false);
+    }
+  }
   // In the order of their first reading: the verbs' order, then the forms'.
   std::vector<std::pair<std::pair<std::uint32_t, std::uint32_t>, std::string>> ranked;
   std::vector<FormReading> readings;

@@ -12,7 +12,7 @@ const Identification& FormLookup::Identify(TextView typed) {
   if (answer_.problem != TypedFormProblem::kNone) return answer_;
   typed_utf8_.clear();
   AppendUtf8(key_, typed_utf8_);
-  const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings);
+  const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings, &path_);
   const bool several = key_.find(U' ') != Text::npos;
   const bool composed =
       several && index_.AppendComposed(typed_utf8_, last_readings_, answer_.readings);
@@ -23,7 +23,7 @@ const Identification& FormLookup::Identify(TextView typed) {
     if (several) SuggestComposed();
   } else if (folded_ == key_ && exact) {
     accented_.clear();
-    index_.AppendAccented(typed_utf8_, accented_);
+    index_.AppendAccented(typed_utf8_, accented_, &path_);
     for (std::string& found : accented_) Suggest(std::move(found));
   }
   if (UndoKeyRemaps(key_, variant_)) {

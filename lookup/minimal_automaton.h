@@ -87,6 +87,14 @@ class Automaton {
   // Where `bytes` lead from `state`, or kNoState.
   std::uint32_t Walk(std::uint32_t state, std::string_view bytes) const;
 
+  // Whether `state` has one arc and no other; if so, its byte and target.
+  bool OnlyArc(std::uint32_t state, std::uint8_t& byte, std::uint32_t& target) const {
+    if ((block_[state] & ~kStoredFinalBit) != 1) return false;
+    const std::uint8_t* arc = &block_[state + 1];
+    byte = arc[0];
+    target = static_cast<std::uint32_t>(arc[1] | arc[2] << 8 | arc[3] << 16);
+    return true;
+  }
   // Calls visit(byte, target) for each arc of `state`, in byte order.
   template <typename Visit>
   void ForEachArc(std::uint32_t state, Visit visit) const {

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "cli/identify_command.h"
+#include "lookup/form_enumeration.h"
 #include "lookup/form_lookup.h"
 #include "test_support.h"
 
