@@ -253,6 +253,11 @@ bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& 
   if (state != Automaton::kNoState) state = automaton_.Next(state, kSeparator);
   if (state == Automaton::kNoState) return false;
   const std::size_t first = out.size();
+  // The readings of one verb come together, sorted by their edit.
+  std::size_t last_cut = kLongestTail;
+  std::string_view last_added;
+  std::size_t last_found = verb_count_;
+  std::array<char, kLongestTail> last_added_bytes{};
   ForEachTail(state, [&](const Tail& tail) {
     const std::size_t cut = tail.bytes[0];
     if (cut > text.size()) return;
@@ -261,7 +266,13 @@ bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& 
     const std::uint8_t* label = &tail.bytes[tail.separator + 1];
     const std::size_t ending = label[1] & ~kPronominalBit;
     if (label[0] >= label_count_ || ending + label[2] > text.size()) return;
-    const std::size_t found = FindVerb(head, added);
+    if (cut != last_cut || added != last_added) {
+      last_found = FindVerb(head, added);
+      last_cut = cut;
+      last_added = std::string_view(last_added_bytes.data(), added.size());
+      std::copy(added.begin(), added.end(), last_added_bytes.begin());
+    }
+    const std::size_t found = last_found;
     if (found == verb_count_) return;
     const Verb verb = VerbAt(found);
     out.push_back(

@@ -30,11 +30,12 @@ class Checker {
  private:
   void Problem(std::string_view form, std::string_view what, std::uint32_t label) {
     if (check_.problem_count++ >= kProblemsShown) return;
+    const std::string person = std::to_string(label % 8);
     std::string text = "\"";
     for (const std::string_view part :
          {form, std::string_view("\" of "), std::string_view(name_), std::string_view(" "), what,
           std::string_view(" reading "), FullParadigmForms()[label / 8].name, std::string_view(" "),
-          std::string_view(std::to_string(label % 8))}) {
+          std::string_view(person)}) {
       text += part;
     }
     check_.problems.push_back(std::move(text));
