@@ -87,6 +87,7 @@ TEST(FormIndex, AFewVerbsReadBackAndAreFoundWithoutAccents) {
       readings.clear();
       index.AppendReadings(row[1], readings);
       std::vector<std::string> described;
+      described.reserve(readings.size());
       for (const FormReading& reading : readings) {
         described.push_back(std::string(reading.verb) + " " + std::string(reading.name) + " " +
                             std::string(reading.person) + " " + std::string(reading.stem) + "+" +
