@@ -44,6 +44,7 @@ const std::array<std::string, 128>& MarkedLetters() {
 FormIndex::FormIndex(std::span<const std::uint8_t> block) {
   if (!Read(block)) {
     verbs_ = labels_ = rules_ = {};
+    label_texts_.clear();
     automaton_ = Automaton();
     pool_ = {};
     verb_count_ = label_count_ = rule_count_ = 0;
@@ -99,8 +100,10 @@ bool FormIndex::Read(std::span<const std::uint8_t> block) {
   for (std::size_t slot = 0; slot < verb_slots_.size() / 2; ++slot) {
     if (SlotAt(slot) > verb_count_) return fail("una casilla de verbo cae fuera de él");
   }
+  label_texts_.resize(label_count_ * kLabelStrings);
   for (std::size_t string = 0; string < label_count_ * kLabelStrings; ++string) {
     if (!string_fits(WordAt(labels_, string * 4))) return fail("una etiqueta cae fuera de él");
+    label_texts_[string] = StringAt(WordAt(labels_, string * 4));
   }
   for (std::size_t rule = 0; rule < rule_count_; ++rule) {
     const std::uint8_t* bytes = &rules_[rule * kRuleBytes];
@@ -147,9 +150,7 @@ FormReading FormIndex::Reading(const Verb& verb, bool pronominal, std::uint32_t 
                                std::string_view text, std::size_t before, std::size_t ending,
                                std::size_t after) const {
   const std::size_t strings = label * kLabelStrings;
-  const auto label_string = [&](std::size_t at) {
-    return StringAt(WordAt(labels_, (strings + at) * 4));
-  };
+  const auto label_string = [&](std::size_t at) { return label_texts_[strings + at]; };
   const std::size_t stem = text.size() - before - ending - after;
   const std::string_view name = verb.pronominal;
   return {pronominal ? name : name.substr(0, name.size() - 2),

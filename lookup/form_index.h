@@ -135,6 +135,7 @@ class FormIndex {
   std::span<const std::uint8_t> verbs_;
   std::span<const std::uint8_t> verb_slots_;
   std::span<const std::uint8_t> labels_;
+  std::vector<std::string_view> label_texts_;  // the labels' strings, read once
   std::span<const std::uint8_t> rules_;
   Automaton automaton_;
   std::string_view pool_;
