@@ -9,7 +9,7 @@
 #include "cli/conjugate_command.h"
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
-#include "engine/form_lookup.h"
+#include "lookup/form_lookup.h"
 
 namespace flexoria {
 namespace {
@@ -170,6 +170,10 @@ class Identifier {
 
 int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& out,
                 std::ostream& err) {
+  if (EmbeddedFormIndex().empty()) {
+    err << "flexoria-cli identify: " << EmbeddedFormIndex().error() << ".\n";
+    return kExitFailure;
+  }
   Identifier identifier(request, out, err);
   std::string line;
   for (const std::string& form : request.forms) {

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Times `flexoria-cli identify`: one form in its own process (the best and
 # the median of 21 runs) and a batch of one million forms from standard
-# input, and reports the peak memory of each; then the index build.
+# input, and reports the peak memory of each; beside it, in the same run,
+# the same batch through Apertium's `lt-proc` with the Spanish analyser of
+# apertium-es-pt (installed here when missing: a peer to measure against,
+# never a dependency of the build); then the index build and its size.
 # Usage: scripts/measure-identify.sh path/to/flexoria-cli
 set -euo pipefail
 cli=${1:?usage: $0 path/to/flexoria-cli}
@@ -41,8 +44,30 @@ report "identify batch" "$work/batch_time"
 /usr/bin/time -f '%e %U %M' -o "$work/json_time" "$cli" identify --json - <"$work/batch.txt" >"$work/out" 2>/dev/null || true
 report "identify --json batch" "$work/json_time"
 
+if ! command -v lt-proc >/dev/null || [ ! -d /usr/share/apertium/apertium-es-pt ]; then
+  if [ "$(id -u)" -eq 0 ]; then
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+      lttoolbox apertium-es-pt >/dev/null || true
+  fi
+fi
+analyser=$(ls /usr/share/apertium/apertium-es-pt/es-pt.automorf.bin 2>/dev/null || true)
+if command -v lt-proc >/dev/null && [ -n "$analyser" ]; then
+  # The same lines with the characters its stream format reserves escaped
+  # (a cell's notation, "corroig/roy/roo", holds slashes).
+  sed 's/[][^$@\\/<>{}]/\\&/g' "$work/batch.txt" >"$work/peer.txt"
+  lt-proc -a "$analyser" <"$work/peer.txt" >/dev/null
+  /usr/bin/time -f '%e %U %M' -o "$work/peer_time" lt-proc -a "$analyser" <"$work/peer.txt" >"$work/peer_out"
+  report "lt-proc -a (Apertium, es-pt) batch" "$work/peer_time"
+  awk -v ours="$(tail -1 "$work/batch_time" | cut -d' ' -f2)" -v peer="$(tail -1 "$work/peer_time" | cut -d' ' -f2)" \
+    'BEGIN { printf "identify against lt-proc, CPU time: %.1f times as fast\n", peer / ours }'
+  echo "analyser: $analyser, $(($(stat -c %s "$analyser") / 1024)) kB"
+else
+  echo "lt-proc: not measured (install lttoolbox and apertium-es-pt)"
+fi
+
 # The index build itself, as the program's build runs it.
-generator=$(dirname "$cli")/../engine/flexoria-form-index-generator
+generator=$(dirname "$cli")/../lookup/flexoria-form-index-generator
 /usr/bin/time -f '%e %U %M' -o "$work/build_time" "$generator" "$work/index.bin"
 read -r seconds user peak_kb <"$work/build_time"
-echo "index build: ${seconds} s (${user} s of CPU), peak memory $((peak_kb / 1024)) MB, $(($(stat -c %s "$work/index.bin") / 1024)) kB stored"
+echo "index build and proof: ${seconds} s (${user} s of CPU), peak memory $((peak_kb / 1024)) MB, $(($(stat -c %s "$work/index.bin") / 1024)) kB stored"
+echo "flexoria-cli: $(($(stat -c %s "$cli") / 1024)) kB"

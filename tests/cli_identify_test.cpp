@@ -7,7 +7,8 @@
 #include <sstream>
 
 #include "cli/identify_command.h"
-#include "engine/form_lookup.h"
+#include "lookup/form_enumeration.h"
+#include "lookup/form_lookup.h"
 #include "test_support.h"
 
 namespace flexoria::testing {

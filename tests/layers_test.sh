@@ -1,5 +1,5 @@
 #!/bin/sh
-# Folders are layers: core <- catalogues, lexicon <- engine <- cli, ui.
+# Folders are layers: core <- catalogues, lexicon <- engine <- lookup <- cli, ui.
 # Fails when a source includes a header of its own layer's neighbour or of
 # a layer above it.
 cd "$(dirname "$0")/.." || exit 1
@@ -8,12 +8,13 @@ rank() {
     core) echo 0 ;;
     catalogues | lexicon) echo 1 ;;
     engine) echo 2 ;;
-    cli | ui) echo 3 ;;
+    lookup) echo 3 ;;
+    cli | ui) echo 4 ;;
     *) echo -1 ;;
   esac
 }
 status=0
-for file in core/* catalogues/* lexicon/* engine/* cli/* ui/*; do
+for file in core/* catalogues/* lexicon/* engine/* lookup/* cli/* ui/*; do
   case $file in *.h | *.cpp) ;; *) continue ;; esac
   from=${file%%/*}
   for included in $(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file"); do

@@ -5,10 +5,11 @@
 
 #include <deque>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "engine/form_index.h"
-#include "engine/typed_form.h"
+#include "lookup/form_index.h"
+#include "lookup/typed_form.h"
 
 namespace flexoria {
 
@@ -31,8 +32,7 @@ class FormLookup {
  private:
   void SuggestAccented(TextView text);
   void SuggestComposed();
-
-  static constexpr std::uint32_t kComposed = FormIndex::kNone - 1;
+  void Suggest(std::string text);
 
   const FormIndex& index_;
   Identification answer_;
@@ -43,11 +43,14 @@ class FormLookup {
   std::string typed_utf8_;
   std::vector<FormReading> last_readings_;
   std::vector<FormReading> composed_scratch_;
-  std::deque<std::string> composed_texts_;                          // suggestions the rules made
+  std::vector<std::string> accented_;
+  FormIndex::Path path_;
+  std::deque<std::string> suggested_;                               // what the suggestions view
   std::vector<std::pair<std::string_view, std::string>> prefixes_;  // with their accents folded
 };
 
-// The index compiled into the program.
+// The index compiled into the program, and its stored bytes.
 const FormIndex& EmbeddedFormIndex();
+std::span<const std::uint8_t> EmbeddedFormIndexBlock();
 
 }  // namespace flexoria

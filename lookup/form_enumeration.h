@@ -2,6 +2,7 @@
 // one place that says which forms a reverse lookup knows.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string_view>
 #include <vector>
@@ -23,9 +24,15 @@ struct VerbForm {
   TextView stem;
   TextView ending;
   TextView after;
-  TextView auxiliary;  // haber's form in a compound tense
-  TextView clitic;     // a pronominal verb's pronoun
+  TextView auxiliary;      // haber's form in a compound tense
+  TextView clitic;         // a pronominal verb's pronoun
+  std::uint8_t label = 0;  // FormLabel of the form and person
 };
+
+// One number per form and person, in the order a paradigm shows them: the
+// form's place in the table of forms, then the person (vos after tú).
+std::uint8_t FormLabel(std::size_t form, int person);
+inline constexpr std::size_t kFormLabelCount = kFullParadigmFormCount * 8;
 
 // before + stem + ending + after: what a reader meets.
 Text TextOf(const VerbForm& form);

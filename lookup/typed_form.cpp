@@ -1,4 +1,4 @@
-#include "engine/typed_form.h"
+#include "lookup/typed_form.h"
 
 #include <array>
 

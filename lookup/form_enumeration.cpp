@@ -1,4 +1,4 @@
-#include "engine/form_enumeration.h"
+#include "lookup/form_enumeration.h"
 
 #include <algorithm>
 #include <array>
@@ -84,6 +84,13 @@ void VisitCatalogueWords(std::unordered_set<TextView>& seen, std::vector<Indexed
 
 }  // namespace
 
+std::uint8_t FormLabel(std::size_t form, int person) {
+  // yo, tú, él, nosotros, vosotros, ellos, vos; none
+  constexpr std::array<std::uint8_t, 8> kPersonOrder{0, 1, 3, 4, 5, 6, 2, 7};
+  const std::size_t at = person == kNoPerson ? 7 : static_cast<std::size_t>(person);
+  return static_cast<std::uint8_t>(form * 8 + kPersonOrder[at]);
+}
+
 Text TextOf(const VerbForm& form) {
   Text text;
   text.append(form.before).append(form.stem).append(form.ending).append(form.after);
@@ -130,8 +137,17 @@ void ForEachForm(FullParadigm& paradigm, TextView verb,
       // A pronominal verb's forms without a pronoun (lavado) are the plain verb's.
       if (result.pronominal && row.clitic.empty()) continue;
       VerbForm form{
-          shown.form->name, shown.form->title, row.person_label, row.pronoun, {}, {}, {}, {},
-          row.auxiliary,    row.clitic};
+          shown.form->name,
+          shown.form->title,
+          row.person_label,
+          row.pronoun,
+          {},
+          {},
+          {},
+          {},
+          row.auxiliary,
+          row.clitic,
+          FormLabel(static_cast<std::size_t>(shown.form - FullParadigmForms().data()), row.person)};
       alternatives.clear();
       ForEachAlternative(row.stem, row.ending, [&](TextView stem, TextView ending) {
         alternatives.emplace_back(stem, ending);

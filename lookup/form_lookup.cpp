@@ -1,4 +1,4 @@
-#include "engine/form_lookup.h"
+#include "lookup/form_lookup.h"
 
 #include <algorithm>
 
@@ -7,30 +7,29 @@ namespace flexoria {
 const Identification& FormLookup::Identify(TextView typed) {
   answer_.readings.clear();
   answer_.suggestions.clear();
-  composed_texts_.clear();
+  suggested_.clear();
   answer_.problem = NormalizeTypedForm(typed, key_);
   if (answer_.problem != TypedFormProblem::kNone) return answer_;
   typed_utf8_.clear();
   AppendUtf8(key_, typed_utf8_);
-  std::uint32_t found = index_.AppendReadings(typed_utf8_, answer_.readings);
+  const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings, &path_);
   const bool several = key_.find(U' ') != Text::npos;
-  if (several && index_.AppendComposed(typed_utf8_, last_readings_, answer_.readings) &&
-      found == FormIndex::kNone) {
-    found = kComposed;
-  }
+  const bool composed =
+      several && index_.AppendComposed(typed_utf8_, last_readings_, answer_.readings);
   // A form typed with its accents and found needs no other accents.
   FoldAccents(key_, folded_);
-  if (found == FormIndex::kNone) {
+  if (!exact && !composed) {
     SuggestAccented(key_);
     if (several) SuggestComposed();
-  } else if (folded_ == key_ && found != kComposed) {
-    index_.AppendAccentedOf(found, answer_.suggestions);
+  } else if (folded_ == key_ && exact) {
+    accented_.clear();
+    index_.AppendAccented(typed_utf8_, accented_, &path_);
+    for (std::string& found : accented_) Suggest(std::move(found));
   }
   if (UndoKeyRemaps(key_, variant_)) {
     utf8_.clear();
     AppendUtf8(variant_, utf8_);
-    const std::string_view stored = index_.Stored(utf8_);
-    if (!stored.empty()) answer_.suggestions.push_back(stored);
+    if (index_.Contains(utf8_)) Suggest(utf8_);
     const Text letters = variant_;
     SuggestAccented(letters);
   }
@@ -41,6 +40,10 @@ const Identification& FormLookup::Identify(TextView typed) {
     list.erase(std::remove(at + 1, list.end(), *at), list.end());
   }
   return answer_;
+}
+
+void FormLookup::Suggest(std::string text) {
+  answer_.suggestions.push_back(suggested_.emplace_back(std::move(text)));
 }
 
 // "habia tenido": the few words that go before a last one, and the last
@@ -60,17 +63,17 @@ void FormLookup::SuggestComposed() {
   const std::string last = typed_utf8_.substr(blank + 1);
   FoldAccents(DecodeUtf8(typed_prefix).value_or(Text()), folded_);
   const std::string folded_prefix = EncodeUtf8(folded_);
-  std::vector<std::string_view> lasts;
-  if (!index_.Stored(last).empty()) lasts.push_back(index_.Stored(last));
+  std::vector<std::string> lasts;
+  if (index_.Contains(last)) lasts.push_back(last);
   FoldAccents(DecodeUtf8(last).value_or(Text()), folded_);
   index_.AppendAccented(EncodeUtf8(folded_), lasts);
   for (const auto& [prefix, folded] : prefixes_) {
     if (folded != folded_prefix) continue;
-    for (const std::string_view word : lasts) {
-      std::string candidate = std::string(prefix) + " " + std::string(word);
+    for (const std::string& word : lasts) {
+      std::string candidate = std::string(prefix) + " " + word;
       composed_scratch_.clear();
       if (!index_.AppendComposed(candidate, last_readings_, composed_scratch_)) continue;
-      answer_.suggestions.push_back(composed_texts_.emplace_back(std::move(candidate)));
+      Suggest(std::move(candidate));
     }
   }
 }
@@ -79,7 +82,9 @@ void FormLookup::SuggestAccented(TextView text) {
   FoldAccents(text, folded_);
   utf8_.clear();
   AppendUtf8(folded_, utf8_);
-  index_.AppendAccented(utf8_, answer_.suggestions);
+  accented_.clear();
+  index_.AppendAccented(utf8_, accented_);
+  for (std::string& found : accented_) Suggest(std::move(found));
 }
 
 }  // namespace flexoria
