@@ -143,7 +143,7 @@ TEST(ConjugateCommand, NoticesGoToStandardErrorOncePerVerb) {
   EXPECT_EQ(abolir.status, 0);
   EXPECT_EQ(Count(abolir.err,
                   "abolir (Verbo defectivo): Este verbo no se usa en las siguientes formas:\n"
-                  "        Singular y tercerar persona del plural de Indicativo;\n"),
+                  "        Singular y tercera persona del plural de Indicativo;\n"),
             1u);
   EXPECT_THAT(abolir.out, HasSubstr("  Gerundio\n    aboliendo\n"));
 
