@@ -34,6 +34,9 @@ struct FormReading {
   // Readings with the same label share name, title, person and pronoun.
   std::uint32_t label = 0;
   std::uint32_t verb_id = 0;
+  // Read from the spelling before 2010, which gave one-syllable forms an
+  // accent (rió for rio); the lookup sets it, the index never stores one.
+  bool older_spelling = false;
 };
 
 class FormIndex {

@@ -18,6 +18,7 @@ const Identification& FormLookup::Identify(TextView typed) {
       found == FormIndex::kNone) {
     found = kComposed;
   }
+  if (found == FormIndex::kNone) found = ReadOlderSpelling(several);
   // A form typed with its accents and found needs no other accents.
   FoldAccents(key_, folded_);
   if (found == FormIndex::kNone) {
@@ -41,6 +42,24 @@ const Identification& FormLookup::Identify(TextView typed) {
     list.erase(std::remove(at + 1, list.end(), *at), list.end());
   }
   return answer_;
+}
+
+// "se rió", as written before 2010: the readings of "se rio", marked as
+// read from the older spelling, which is never suggested.
+std::uint32_t FormLookup::ReadOlderSpelling(bool several) {
+  if (!RespellOneSyllableWords(key_, variant_)) return FormIndex::kNone;
+  older_utf8_.clear();
+  AppendUtf8(variant_, older_utf8_);
+  const std::size_t first = answer_.readings.size();
+  std::uint32_t found = index_.AppendReadings(older_utf8_, answer_.readings);
+  if (several && index_.AppendComposed(older_utf8_, last_readings_, answer_.readings) &&
+      found == FormIndex::kNone) {
+    found = kComposed;
+  }
+  for (std::size_t at = first; at < answer_.readings.size(); ++at) {
+    answer_.readings[at].older_spelling = true;
+  }
+  return found;
 }
 
 // "habia tenido": the few words that go before a last one, and the last

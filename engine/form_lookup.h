@@ -29,6 +29,7 @@ class FormLookup {
   const Identification& Identify(TextView typed);
 
  private:
+  std::uint32_t ReadOlderSpelling(bool several);
   void SuggestAccented(TextView text);
   void SuggestComposed();
 
@@ -41,6 +42,7 @@ class FormLookup {
   Text folded_;
   std::string utf8_;
   std::string typed_utf8_;
+  std::string older_utf8_;  // the readings of an older spelling view it
   std::vector<FormReading> last_readings_;
   std::vector<FormReading> composed_scratch_;
   std::deque<std::string> composed_texts_;                          // suggestions the rules made
