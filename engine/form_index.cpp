@@ -9,6 +9,7 @@
 
 #include "engine/compound_rules.h"
 #include "engine/typed_form.h"
+#include "lexicon/pronominal_verbs.h"
 
 namespace flexoria {
 namespace {
@@ -162,6 +163,8 @@ void AddVerb(FullParadigm& paradigm, BlockWriter& writer, std::uint32_t verb, Te
              VerbWords& words) {
   const Text pronominal = PronominalOf(infinitive);
   for (const bool reflexive : {false, true}) {
+    // Only the verbs that Spanish uses with a pronoun read as pronominal.
+    if (reflexive && !HasPronominalUse(infinitive)) continue;
     ForEachForm(paradigm, reflexive ? TextView(pronominal) : infinitive, [&](const VerbForm& form) {
       std::string text = EncodeUtf8(TextOf(form));
       const std::uint32_t label = writer.Label(form);
