@@ -92,7 +92,8 @@ inline constexpr std::array<SingleFormClass, 62> kSingleFormClasses{{
      U"acollar afollar apercollar apescollar desacollar descollar desollar follar "
      U"hollar percollar rehollar remollar resollar socollar"},
     {32, 4, U"uen",
-     U"asonar atronar consonar disonar grandisonar resonar retronar sonar tonar tronar unisonar malsonar"},
+     U"asonar atronar consonar disonar grandisonar resonar retronar sonar tonar tronar unisonar "
+     U"malsonar"},
     {33, 5, U"uent", U"contar descontar discontar recontar redescontar"},
     {34, 6, U"uentr", U"encontrar rescontrar reencontrar"},
     {35, 4, U"ueñ", U"ensoñar soñar trasoñar"},

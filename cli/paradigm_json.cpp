@@ -26,6 +26,12 @@ void WriteRow(JsonWriter& json, const FullRow& row) {
   json.String("stem", row.stem);
   json.String("ending", row.ending);
   json.String("text", row.text);
+  if (!row.used) json.Boolean("used", false);
+  if (!row.also.empty()) {
+    json.BeginArray("also");
+    for (const Text& other : row.also) json.Utf8Value(EncodeUtf8(other));
+    json.EndArray();
+  }
   json.EndObject();
 }
 

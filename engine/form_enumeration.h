@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/cell_notation.h"
 #include "core/text.h"
 #include "engine/full_paradigm.h"
 
@@ -49,11 +50,5 @@ Text PronominalOf(TextView infinitive);
 // does the conjugating and keeps its buffers from one verb to the next.
 void ForEachForm(FullParadigm& paradigm, TextView verb,
                  const std::function<void(const VerbForm&)>& visit);
-
-// Calls `visit` with each stem and ending that a cell's notation stands for:
-// "roig/roy/ro" + "o", "hinch" + "(i)ó", "(val)  val" + "e",
-// "satisfaz / (-ac" + "e)". A plain cell is itself.
-void ForEachAlternative(TextView stem, TextView ending,
-                        const std::function<void(TextView, TextView)>& visit);
 
 }  // namespace flexoria

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "catalogues/second_participles.h"
+#include "core/cell_notation.h"
 #include "core/enclitics.h"
 #include "core/participle_choice.h"
 #include "engine/restricted_use.h"
+#include "lexicon/pronominal_verbs.h"
 
 namespace flexoria {
 namespace {
@@ -103,6 +106,11 @@ class SilentUi : public RequestUi {
   int option_ = 1;
 };
 
+// The window's cells that stand for more than one form mark it so.
+bool HasNotation(TextView stem, TextView ending) {
+  return stem.find_first_of(U"/(") != TextView::npos || ending.find(U'(') != TextView::npos;
+}
+
 }  // namespace
 
 Message RefusalMessage(RequestOutcome outcome) {
@@ -126,7 +134,15 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView entry, bool vos) {
       result_.pronominal ? entry.substr(0, entry.size() - kPronominalTail.size()) : entry;
   if (!RunSimpleForms(bare, simple_)) return result_;
   verb_.assign(session_.state().Verb);
+  // An unknown verb has had its notice; a known one may still have no
+  // pronominal use.
+  if (result_.pronominal && session_.state().Found == 1 && !HasPronominalUse(verb_)) {
+    result_.notices.push_back(
+        {Text(kRequestTitle), verb_ + Text(kPronominalTail) + Text(kUnknownPronominalMessage)});
+  }
   ChooseParticiple();
+  WriteSecondParticiple(verb_, second_participle_);
+  defect_ = DefectOf(verb_);
   const auto forms = FullParadigmForms();
   for (std::size_t i = 0; i < forms.size(); ++i) BuildForm(forms[i], vos, result_.forms[i]);
   result_.form_count = forms.size();
@@ -216,6 +232,7 @@ void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
     row.clitic = names.clitic;
   }
   if (!result_.pronominal || form.clitic == CliticPlace::kNone) row.clitic = {};
+  row.also.clear();
   switch (form.composition) {
     case Composition::kWriter:
       Compose(form, VerbCell(form.option, person), {}, row);
@@ -233,6 +250,11 @@ void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
       Compose(form, VerbCell(kSubjPresente, person), {}, row);
       break;
   }
+  row.used = !defect_ || FormInUse(*defect_, form, person, row.ending);
+  const bool participle = form.composition == Composition::kCompound || form.option == kParticipio;
+  if (participle && !second_participle_.empty()) {
+    row.also.push_back(row.text.substr(0, row.verb_at) + second_participle_);
+  }
 }
 
 void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row) {
@@ -243,6 +265,7 @@ void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, 
   if (form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty()) {
     joined_.assign(verb.stem).append(verb.ending);
     const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, text);
+    row.verb_at = 0;
     row.ending_at = verb.stem.size();
     row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
     return;
@@ -256,9 +279,28 @@ void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, 
   if (form.composition == Composition::kImperativeNegative) word(kNegation);
   word(row.clitic);
   word(auxiliary);
+  row.verb_at = text.size();
   row.ending_at = text.size() + verb.stem.size();
   row.ending_length = verb.ending.size();
   text.append(verb.stem).append(verb.ending);
+  if (HasNotation(verb.stem, verb.ending)) WriteRealForms(verb, row);
+}
+
+// "irg-/yerg" + "o": the text is the first real form (irgo), the others
+// (yergo) follow it in `also`, after the same words.
+void FullParadigm::WriteRealForms(Cell verb, FullRow& row) {
+  bool first = true;
+  ForEachAlternative(verb.stem, verb.ending, [&](TextView stem, TextView ending) {
+    if (first) {
+      row.text.resize(row.verb_at);
+      row.ending_at = row.verb_at + stem.size();
+      row.ending_length = ending.size();
+      row.text.append(stem).append(ending);
+      first = false;
+    } else {
+      row.also.push_back(row.text.substr(0, row.verb_at) + Text(stem) + Text(ending));
+    }
+  });
 }
 
 }  // namespace flexoria

@@ -16,8 +16,14 @@
 #include "engine/conjugation_session.h"
 #include "engine/form_table.h"
 #include "engine/recording_ui.h"
+#include "engine/unused_forms.h"
 
 namespace flexoria {
+
+// Follows the entry: "serse no aparece...".
+inline constexpr TextView kUnknownPronominalMessage =
+    U" no aparece en nuestra lista de verbos pronominales. Pero si existe, su conjugación será "
+    U"como sigue.";
 
 // Persons 0 to 5 run from yo to ellos; vos comes after them.
 inline constexpr int kNoPerson = -1;
@@ -32,9 +38,16 @@ struct FullRow {
   Text stem;              // the participle's in a compound tense
   Text ending;
   Text text;  // the whole form as written: "he tenido", "no te laves", "lávate"
+  // Where the verb form begins in `text`, after the words before it.
+  std::size_t verb_at = 0;
   // Where the ending stands in `text`, less the letters a joined pronoun dropped.
   std::size_t ending_at = 0;
   std::size_t ending_length = 0;
+  // The other forms the Academy accepts in this place, written whole as
+  // `text` is: "he impreso" beside "he imprimido".
+  std::vector<Text> also;
+  // False for a form the verb lacks (a defective verb's llovizno).
+  bool used = true;
 };
 
 struct FullForm {
@@ -85,6 +98,7 @@ class FullParadigm {
   void BuildForm(const FormSpec& form, bool vos, FullForm& out);
   void BuildRow(const FormSpec& form, int person, FullRow& row);
   void Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row);
+  static void WriteRealForms(Cell verb, FullRow& row);
 
   ConjugationSession session_;
   std::array<FormCells, kOptionCount + 1> simple_;  // by option
@@ -92,6 +106,8 @@ class FullParadigm {
   FullParadigmResult result_;
   Text verb_;
   Text participle_;
+  Text second_participle_;
+  std::optional<Defect> defect_;  // impreso beside imprimido; empty for most verbs
   Cell participle_cell_;
   VosCells verb_vos_;
   VosCells haber_vos_;
