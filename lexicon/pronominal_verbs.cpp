@@ -1,27 +1,20 @@
 #include "lexicon/pronominal_verbs.h"
 
 #include <algorithm>
-#include <array>
 
 namespace flexoria {
 namespace {
 
+// In code-point order, as the script that extracts the list writes it.
 constexpr TextView kPronominalVerbs[] = {
 #include "lexicon/source/pronominal.inc"
 };
-
-// Sorted while compiling, as the word lists are.
-constexpr auto kSorted = [] {
-  std::array<TextView, std::size(kPronominalVerbs)> sorted{};
-  std::copy(std::begin(kPronominalVerbs), std::end(kPronominalVerbs), sorted.begin());
-  std::sort(sorted.begin(), sorted.end());
-  return sorted;
-}();
+static_assert(std::is_sorted(std::begin(kPronominalVerbs), std::end(kPronominalVerbs)));
 
 }  // namespace
 
 bool HasPronominalUse(TextView infinitive) {
-  return std::binary_search(kSorted.begin(), kSorted.end(), infinitive);
+  return std::binary_search(std::begin(kPronominalVerbs), std::end(kPronominalVerbs), infinitive);
 }
 
 }  // namespace flexoria
