@@ -41,6 +41,18 @@ void WriteRow(Writer& json, const FullRow& row) {
   String(json, U"stem", row.stem);
   String(json, U"ending", row.ending);
   String(json, U"text", row.text);
+  if (!row.used) {
+    Key(json, U"used");
+    json.Bool(false);
+  }
+  if (!row.also.empty()) {
+    Key(json, U"also");
+    json.StartArray();
+    for (const TextView other : row.also) {
+      json.String(other.data(), static_cast<rapidjson::SizeType>(other.size()));
+    }
+    json.EndArray();
+  }
   json.EndObject();
 }
 

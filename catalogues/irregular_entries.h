@@ -765,6 +765,13 @@ inline constexpr Assignment kDecirRegularFuture[] = {
     {&State::ParticipleStem, P(U"ec")},
     {&State::ParticipleEnding, Lit(U"ido")},
 };
+// 86: is "autodefender": defender's stressed ie after the prefix.
+inline constexpr Assignment kAutodefender[] = {
+    {&State::PresStem1, P(U"iend")},  {&State::PresStem236, P(U"iend")},
+    {&State::SubjStem26, P(U"iend")}, {&State::SubjStem13, P(U"iend")},
+    {&State::ImperStem, P(U"iend")},
+};
+
 // Only decir itself: its compounds say condice, redice, predice.
 inline constexpr SubEntry kDecirTailSubs[] = {
     {Word(U"decir"), kDecirShortImperative},
@@ -959,9 +966,10 @@ inline constexpr CatalogueEntry kIrregularEntries[] = {
     {83, Word(U"desdar"), kNoCut, kDesdar},
     {84, Tail(U"pudrir"), 6, kPudrirTail},
     {85, Tail(U"scer"), 4, kScerTail},
+    {86, Word(U"autodefender"), 5, kAutodefender},
 };
 
-static_assert(std::size(kIrregularEntries) == 85);
+static_assert(std::size(kIrregularEntries) == 86);
 constexpr bool WellFormed() {
   int expected = 1;
   for (const CatalogueEntry& entry : kIrregularEntries) {

@@ -62,15 +62,15 @@ inline constexpr std::array<SingleFormClass, 62> kSingleFormClasses{{
      U"descimentar desdentar destentar desventar emparentar encentar endentar ensangrentar "
      U"ensarmentar escarmentar herventar mentar reaventar recalentar recentar regimentar "
      U"retentar reventar rusentar salpimentar sarmentar sentar sobrecalentar tentar ventar "
-     U"sementar"},
+     U"sementar adormentar"},
     {14, 5, U"ierb", U"desherbar herbar"},
-    {15, 5, U"ierd", U"jamerdar"},
+    {15, 5, U"ierd", U"jamerdar enmerdar"},
     {16, 5, U"iern",
      U"apernar desgobernar desinvernar despernar entrepernar gobernar infernar invernar"},
     {17, 5, U"ierr",
      U"aberrar acerrar aserrar aterrar cerrar desaferrar desaterrar descerrar desencerrar "
      U"desenterrar desherrar desterrar encerrar enterrar entrecerrar ferrar herrar reherrar "
-     U"soterrar serrar"},
+     U"soterrar serrar transterrar"},
     {18, 5, U"iert", U"acertar concertar desacertar desconcertar despertar encubertar"},
     {19, 4, U"ies", U"atesar atravesar confesar entesar travesar"},
     {20, 5, U"iest", U"asestar contramanifestar enhestar inhestar manifestar"},
@@ -80,32 +80,33 @@ inline constexpr std::array<SingleFormClass, 62> kSingleFormClasses{{
     {24, 5, U"iezm", U"dezmar"},
     // Stressed o becomes ue (agorar: güe).
     {25, 4, U"ueb", U"aprobar comprobar desaprobar improbar probar reprobar"},
-    {26, 5, U"uebl", U"amoblar desamoblar despoblar moblar poblar repoblar"},
+    {26, 5, U"uebl", U"amoblar desamoblar despoblar moblar poblar repoblar superpoblar"},
     {27, 4, U"ued", U"enrodar rodar sonrodar"},
     {28, 4, U"uel",
      U"abuñolar amolar anzolar asolar azolar circunvolar colar consolar desconsolar desmajolar "
      U"desolar dolar empajolar escolar recolar remolar revolar sobresolar sobrevolar socolar "
-     U"solar subsolar trascolar trasvolar volar dedolar"},
+     U"solar subsolar trascolar trasvolar volar dedolar majolar"},
     {29, 5, U"ueld", U"asoldar desoldar soldar"},
     {30, 5, U"uelt", U"resoltar soltar"},
     {31, 5, U"uell",
      U"acollar afollar apercollar apescollar desacollar descollar desollar follar "
      U"hollar percollar rehollar remollar resollar socollar"},
     {32, 4, U"uen",
-     U"asonar atronar consonar disonar grandisonar resonar retronar sonar tonar tronar unisonar"},
-    {33, 5, U"uent", U"contar descontar discontar recontar"},
-    {34, 6, U"uentr", U"encontrar rescontrar"},
+     U"asonar atronar consonar disonar grandisonar resonar retronar sonar tonar tronar unisonar "
+     U"malsonar"},
+    {33, 5, U"uent", U"contar descontar discontar recontar redescontar"},
+    {34, 6, U"uentr", U"encontrar rescontrar reencontrar"},
     {35, 4, U"ueñ", U"ensoñar soñar trasoñar"},
     {36, 4, U"uer", U"aforar ajorar atorar desaforar encorar"},
     {37, 5, U"uerd",
      U"acordar concordar desconcordar descordar desencordar discordar encordar recordar "
      U"trascordar desacordar"},
-    {38, 5, U"uern", U"acornar descornar mancornar"},
+    {38, 5, U"uern", U"acornar descornar mancornar encornar"},
     {39, 5, U"uert", U"entortar"},
     {40, 4, U"ues", U"desengrosar engrosar"},
     {41, 5, U"uest",
      U"acostar apostar costar denostar descostar destostar encostar recostar retostar tostar"},
-    {42, 6, U"uestr", U"demostrar mostrar premostrar"},
+    {42, 6, U"uestr", U"demostrar mostrar premostrar amostrar"},
     {43, 4, U"uev", U"desencovar encovar renovar"},
     {44, 5, U"güer", U"agorar engorar malagorar"},
     // Stressed i or u after another vowel takes a written accent.
@@ -137,14 +138,14 @@ inline constexpr std::array<ThreeFormClass, 13> kThreeFormClasses{{
      U"negar plegar refregar segar renegar replegar resegar restregar sorregar trasegar "
      U"desosegar"},
     {2, 5, U"ieng", U"iengu", U"engu", U"derrengar"},
-    {3, 5, U"ienz", U"ienc", U"enc", U"comenzar enlenzar jimenzar recomenzar simenzar"},
+    {3, 5, U"ienz", U"ienc", U"enc", U"comenzar enlenzar jimenzar recomenzar simenzar encomenzar"},
     {4, 4, U"iez", U"iec", U"ec", U"despezar empezar trompezar tropezar"},
     {5, 4, U"uec", U"uequ", U"oqu",
      U"aclocar clocar desflocar destrocar enclocar enllocar envocar trastrocar trocar"},
     {6, 5, U"uerc", U"uerqu", U"orqu", U"aporcar emporcar desaporcar"},
     {7, 5, U"uelc", U"uelqu", U"olqu", U"revolcar volcar"},
     {8, 5, U"uerz", U"uerc", U"orc", U"almorzar forzar desforzar disforzar esforzar reforzar"},
-    {9, 5, U"uelg", U"uelgu", U"olgu", U"colgar descolgar holgar resolgar"},
+    {9, 5, U"uelg", U"uelgu", U"olgu", U"colgar descolgar holgar resolgar acolgar"},
     {10, 5, U"ueng", U"uengu", U"ongu", U"alongar"},
     {11, 4, U"ueg", U"uegu", U"ogu", U"rogar"},
     {12, 5, U"ínc", U"ínqu", U"inqu", U"ahincar"},

@@ -17,6 +17,7 @@ namespace {
 constexpr std::string_view kRed = "\x1b[31m";
 constexpr std::string_view kReset = "\x1b[0m";
 constexpr std::size_t kFlushAt = 1 << 16;
+constexpr std::string_view kOlderSpelling = "ortografía anterior a 2010";
 
 std::string_view ProblemText(TypedFormProblem problem) {
   switch (problem) {
@@ -79,6 +80,7 @@ class Identifier {
     }
     buffer_.append(reading.after).append("  ").append(reading.verb);
     if (!reading.in_lexicon) buffer_.append(" (no está en la lista de verbos)");
+    if (reading.older_spelling) buffer_.append(" (").append(kOlderSpelling).append(")");
     buffer_.append("  ").append(reading.title);
     if (!reading.pronoun.empty()) buffer_.append("  ").append(reading.pronoun);
     buffer_ += '\n';
@@ -120,6 +122,7 @@ class Identifier {
       json.Utf8String("stem", reading.stem);
       json.Utf8String("ending", reading.ending);
       json.Boolean("in_lexicon", reading.in_lexicon);
+      if (reading.older_spelling) json.Utf8String("note", kOlderSpelling);
       json.EndObject();
     }
     json.EndArray();
@@ -206,7 +209,8 @@ Command AddIdentifyCommand(CLI::App& app) {
       "compuestos, el imperativo entero, vos (tenés) y el verbo pronominal de cada infinitivo\n"
       "(«me lavo», lávate: lavarse). No importan las mayúsculas ni los blancos de los extremos;\n"
       "una forma escrita sin tildes (tenia) o con las teclas de la ventana (ten`a) sugiere\n"
-      "las formas con tilde: «¿Quiso decir tenía?».\n"
+      "las formas con tilde: «¿Quiso decir tenía?». Una forma con la tilde que se escribía\n"
+      "antes de 2010 (rió, guié) se lee como la de hoy, con la nota «ortografía anterior a 2010».\n"
       "Las terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"
       "Estado de salida: 0 si todas las formas se reconocen, 1 si alguna no es una forma\n"
       "conocida (aunque haya sugerencias), 2 si alguna está vacía, es demasiado larga,\n"

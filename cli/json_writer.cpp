@@ -232,6 +232,12 @@ void JsonWriter::Utf8Value(std::string_view utf8) {
   Put('"');
 }
 
+void JsonWriter::Value(TextView value) {
+  Room(1);
+  Separate();
+  PutQuoted(value);
+}
+
 // Runs that need no escape go in whole; stored forms are all one run.
 void JsonWriter::PutUtf8(std::string_view utf8) {
   while (!utf8.empty()) {

@@ -54,6 +54,7 @@ class JsonWriter {
   void AsciiString(std::string_view key, std::string_view value);
   void Utf8String(std::string_view key, std::string_view utf8);
   void Utf8Value(std::string_view utf8);  // an array's element
+  void Value(TextView value);             // an array's element
   // Members written before by a JsonWriter of their own.
   void Verbatim(std::string_view members);
   void Number(std::string_view key, long long value);

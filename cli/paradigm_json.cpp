@@ -36,6 +36,12 @@ void WriteRow(JsonWriter& json, const FullRow& row) {
   json.String(kStem, row.stem);
   json.String(kEnding, row.ending);
   json.String(kText, row.text);
+  if (!row.used) json.Boolean("used", false);
+  if (!row.also.empty()) {
+    json.BeginArray("also");
+    for (const TextView other : row.also) json.Value(other);
+    json.EndArray();
+  }
   json.EndObject();
 }
 

@@ -12,6 +12,9 @@ namespace {
 
 constexpr std::string_view kRed = "\x1b[31m";
 constexpr std::string_view kReset = "\x1b[0m";
+constexpr std::string_view kDim = "\x1b[2m";
+constexpr std::string_view kUnusedNote = "  (no se usa)";
+constexpr std::size_t kUnusedNoteWidth = kUnusedNote.size();
 constexpr std::string_view kFormIndent = "  ";
 constexpr std::string_view kRowIndent = "    ";
 constexpr std::size_t kLabelGap = 2;
@@ -63,14 +66,28 @@ void AddRow(Block& block, const FullRow& row, ColumnWidths widths, bool colour) 
     line += EncodeUtf8(row.pronoun) + Spaces(widths.person + kLabelGap, row.pronoun.size());
     width += widths.person + kLabelGap;
   }
+  // A form not in use is dimmed, or marked when there is no colour.
+  const std::size_t row_start = line.size();
   line += Spaces(widths.before, row.ending_at) + EncodeUtf8(text.substr(0, row.ending_at));
-  if (colour && !ending.empty()) {
+  if (colour && row.used && !ending.empty()) {
     line += std::string(kRed) + EncodeUtf8(ending) + std::string(kReset);
   } else {
     line += EncodeUtf8(ending);
   }
   line += EncodeUtf8(after);
   width += widths.before + ending.size() + after.size();
+  // The other forms the Academy accepts: "he imprimido / he impreso".
+  for (const TextView other : row.also) {
+    line += " / " + EncodeUtf8(other);
+    width += 3 + other.size();
+  }
+  if (!row.used && colour) {
+    line.insert(row_start, kDim);
+    line += kReset;
+  } else if (!row.used) {
+    line += kUnusedNote;
+    width += kUnusedNoteWidth;
+  }
   block.Add(std::move(line), width);
 }
 

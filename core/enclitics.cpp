@@ -59,7 +59,11 @@ Nuclei NucleiOf(TextView word, std::size_t hiatus) {
       continue;
     }
     const bool weak = IsWeak(word[at]) && at != hiatus;
-    const bool joins = previous_vowel && (weak || previous_weak);
+    // Between a strong vowel and another vowel a weak one opens the next
+    // syllable, as a consonant would (pre-iais, ca-ue-la).
+    const bool opens =
+        weak && previous_vowel && !previous_weak && at + 1 < word.size() && IsVowelAt(word, at + 1);
+    const bool joins = previous_vowel && !opens && (weak || previous_weak);
     if (!joins && nuclei.count < nuclei.start.size()) nuclei.start[nuclei.count++] = at;
     previous_vowel = true;
     previous_weak = weak;

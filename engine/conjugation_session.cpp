@@ -2,6 +2,7 @@
 
 #include "catalogues/irregular_catalogue.h"
 #include "catalogues/stem_change.h"
+#include "core/monosyllable_accents.h"
 #include "core/regular_values.h"
 #include "core/spelling_adjustments.h"
 #include "engine/form_table.h"
@@ -94,6 +95,9 @@ const FormSpec& ConjugationSession::ShowSelectedForm(RequestUi& ui, TextView ent
   ui.SetPersonColumn(PersonColumnText(form.persons));
   ui.SetTenseTitle(form.title);
   WriterFor(form, state_, entry)(state_, entry, cells_);
+  // The writers join stems and endings that carry their own accents
+  // (fi + é); the whole form is what the spelling rule judges.
+  DropMonosyllableAccents(cells_);
   ui.SetResultCells(cells_);
   return form;
 }

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include "catalogues/second_participles.h"
+#include "core/cell_notation.h"
 #include "core/enclitics.h"
 #include "core/participle_choice.h"
 #include "engine/restricted_use.h"
+#include "lexicon/pronominal_verbs.h"
 
 namespace flexoria {
 namespace {
@@ -103,6 +106,11 @@ class SilentUi : public RequestUi {
   int option_ = 1;
 };
 
+// The window's cells that stand for more than one form mark it so.
+bool HasNotation(TextView stem, TextView ending) {
+  return stem.find_first_of(U"/(") != TextView::npos || ending.find(U'(') != TextView::npos;
+}
+
 }  // namespace
 
 Message RefusalMessage(RequestOutcome outcome) {
@@ -128,7 +136,15 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView entry, bool vos) {
       result_.pronominal ? entry.substr(0, entry.size() - kPronominalTail.size()) : entry;
   if (!RunSimpleForms(bare, simple_)) return result_;
   verb_.assign(session_.state().Verb);
+  // An unknown verb has had its notice; a known one may still have no
+  // pronominal use.
+  if (result_.pronominal && session_.state().Found == 1 && !HasPronominalUse(verb_)) {
+    result_.notices.push_back(
+        {Text(kRequestTitle), verb_ + Text(kPronominalTail) + Text(kUnknownPronominalMessage)});
+  }
   ChooseParticiple();
+  WriteSecondParticiple(verb_, second_participle_);
+  defect_ = DefectOf(verb_);
   if (vos) WriteVosPair(simple_, verb_, verb_vos_);
   MakeRoomForTexts();
   const auto forms = FullParadigmForms();
@@ -212,10 +228,13 @@ FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair& vos, 
 }
 
 // A row's text is at most "no", a pronoun and haber's form, each with its
-// space, before the verb's longest cell; a joined pronoun adds no more.
+// space, before the verb's longest cell; a joined pronoun adds no more. Its
+// other forms are each no longer than that: a notation's forms are shorter
+// than the notation.
 void FullParadigm::MakeRoomForTexts() {
   constexpr std::size_t kLongestPronoun = 3;  // nos
-  std::size_t longest_cell = participle_cell_.stem.size() + participle_cell_.ending.size();
+  std::size_t longest_cell = std::max(participle_cell_.stem.size() + participle_cell_.ending.size(),
+                                      second_participle_.size());
   const auto measure = [&longest_cell](TextView stem, TextView ending) {
     longest_cell = std::max(longest_cell, stem.size() + ending.size());
   };
@@ -234,7 +253,8 @@ void FullParadigm::MakeRoomForTexts() {
   const std::size_t longest_row =
       kNegation.size() + kLongestPronoun + longest_auxiliary + 3 + longest_cell;
   const std::size_t rows = kFullParadigmFormCount * std::tuple_size_v<decltype(FullForm::rows)>;
-  if (texts_.size() < rows * longest_row) texts_.resize(rows * longest_row);
+  const std::size_t room = rows * (1 + OtherForms::kCapacity) * longest_row;
+  if (texts_.size() < room) texts_.resize(room);
   text_end_ = texts_.data();
 }
 
@@ -259,21 +279,29 @@ void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
     row.clitic = names.clitic;
   }
   if (!result_.pronominal || form.clitic == CliticPlace::kNone) row.clitic = {};
+  row.also.clear();
   switch (form.composition) {
     case Composition::kWriter:
-      return Compose(form, CellOf(simple_, verb_vos_, form.option, person), {}, row);
+      Compose(form, CellOf(simple_, verb_vos_, form.option, person), {}, row);
+      break;
     case Composition::kCompound: {
       const auto& forms = haber_forms_[static_cast<std::size_t>(form.source)];
       const TextView auxiliary = forms[static_cast<std::size_t>(std::max(person, 0))];
-      return Compose(form, participle_cell_, auxiliary, row);
+      Compose(form, participle_cell_, auxiliary, row);
+      break;
     }
     case Composition::kImperativeAffirmative:
-      return Compose(form, CellOf(simple_, verb_vos_, AffirmativeSource(verb_, person), person), {},
-                     row);
+      Compose(form, CellOf(simple_, verb_vos_, AffirmativeSource(verb_, person), person), {}, row);
+      break;
     case Composition::kImperativeNegative:
+      Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), {}, row);
       break;
   }
-  return Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), {}, row);
+  row.used = !defect_ || FormInUse(*defect_, form, person, row.ending);
+  const bool participle = form.composition == Composition::kCompound || form.option == kParticipio;
+  if (participle && !second_participle_.empty()) {
+    row.also.push_back(KeepOtherForm(row, second_participle_, {}));
+  }
 }
 
 // Writes the row's whole text at text_end_, in room made beforehand.
@@ -282,30 +310,62 @@ void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, 
   row.stem = verb.stem;
   row.ending = verb.ending;
   char32_t* const start = text_end_;
-  const auto put = [this](TextView part) {
-    for (const char32_t c : part) *text_end_++ = c;
-  };
-  if (form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty()) {
+  const bool joined = form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
+  if (joined) {
     joined_.assign(verb.stem).append(verb.ending);
     const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
-    put(enclitic_);
+    Put(enclitic_);
+    row.verb_at = 0;
     row.ending_at = verb.stem.size();
     row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
   } else {
-    const auto word = [this, &put](TextView part) {
+    const auto word = [this](TextView part) {
       if (part.empty()) return;
-      put(part);
+      Put(part);
       *text_end_++ = U' ';
     };
     if (form.composition == Composition::kImperativeNegative) word(kNegation);
     word(row.clitic);
     word(auxiliary);
-    row.ending_at = static_cast<std::size_t>(text_end_ - start) + verb.stem.size();
+    row.verb_at = static_cast<std::size_t>(text_end_ - start);
+    row.ending_at = row.verb_at + verb.stem.size();
     row.ending_length = verb.ending.size();
-    put(verb.stem);
-    put(verb.ending);
+    Put(verb.stem);
+    Put(verb.ending);
   }
   row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
+  if (!joined && HasNotation(verb.stem, verb.ending)) WriteRealForms(verb, row);
+}
+
+// "irg-/yerg" + "o": the text is the first real form (irgo), written over
+// the notation, which is at least as long; the others (yergo) follow it in
+// `also`, after the same words.
+void FullParadigm::WriteRealForms(Cell verb, FullRow& row) {
+  char32_t* const start = text_end_ - row.text.size();
+  bool first = true;
+  ForEachAlternative(verb.stem, verb.ending, [&](TextView stem, TextView ending) {
+    if (!first) {
+      row.also.push_back(KeepOtherForm(row, stem, ending));
+      return;
+    }
+    text_end_ = start + row.verb_at;
+    Put(stem);
+    Put(ending);
+    row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
+    row.ending_at = row.verb_at + stem.size();
+    row.ending_length = ending.size();
+    first = false;
+  });
+}
+
+// Writes the row's words before its verb form, then `stem` and `ending`,
+// at text_end_, and returns them.
+TextView FullParadigm::KeepOtherForm(const FullRow& row, TextView stem, TextView ending) {
+  char32_t* const start = text_end_;
+  Put(row.text.substr(0, row.verb_at));
+  Put(stem);
+  Put(ending);
+  return {start, static_cast<std::size_t>(text_end_ - start)};
 }
 
 }  // namespace flexoria

@@ -16,12 +16,41 @@
 #include "engine/conjugation_session.h"
 #include "engine/form_table.h"
 #include "engine/recording_ui.h"
+#include "engine/unused_forms.h"
 
 namespace flexoria {
+
+// Follows the entry: "serse no aparece...".
+inline constexpr TextView kUnknownPronominalMessage =
+    U" no aparece en nuestra lista de verbos pronominales. Pero si existe, su conjugación será "
+    U"como sigue.";
 
 // Persons 0 to 5 run from yo to ellos; vos comes after them.
 inline constexpr int kNoPerson = -1;
 inline constexpr int kVos = 6;
+
+// The other forms the Academy accepts in one place, beside a row's text. A
+// cell's notation stands for three forms at most ("roig/roy/ro" + "o"), and
+// a participle adds its second one: a few views, kept in the row itself so
+// that no row allocates.
+class OtherForms {
+ public:
+  static constexpr std::size_t kCapacity = 3;
+
+  const TextView* begin() const { return forms_.data(); }
+  const TextView* end() const { return forms_.data() + count_; }
+  bool empty() const { return count_ == 0; }
+  std::size_t size() const { return count_; }
+  void clear() { count_ = 0; }
+  // A form past the capacity is not kept; FullParadigm makes room for no more.
+  void push_back(TextView form) {
+    if (count_ < kCapacity) forms_[count_++] = form;
+  }
+
+ private:
+  std::array<TextView, kCapacity> forms_{};
+  std::size_t count_ = 0;
+};
 
 // Its texts are views into the FullParadigm that made it, valid until its
 // next Conjugate: a verb has some 150 rows, and copying each one's pieces
@@ -35,9 +64,16 @@ struct FullRow {
   TextView stem;          // the participle's in a compound tense
   TextView ending;
   TextView text;  // the whole form as written: "he tenido", "no te laves", "lávate"
+  // Where the verb form begins in `text`, after the words before it.
+  std::size_t verb_at = 0;
   // Where the ending stands in `text`, less the letters a joined pronoun dropped.
   std::size_t ending_at = 0;
   std::size_t ending_length = 0;
+  // The other forms the Academy accepts in this place, written whole as
+  // `text` is: "he impreso" beside "he imprimido".
+  OtherForms also;
+  // False for a form the verb lacks (a defective verb's llovizno).
+  bool used = true;
 };
 
 struct FullForm {
@@ -95,6 +131,11 @@ class FullParadigm {
   void BuildRow(const FormSpec& form, int person, FullRow& row);
   void Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row);
   void MakeRoomForTexts();
+  void Put(TextView part) {
+    for (const char32_t c : part) *text_end_++ = c;
+  }
+  void WriteRealForms(Cell verb, FullRow& row);
+  TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
 
   ConjugationSession session_;
   Views simple_;
@@ -107,6 +148,8 @@ class FullParadigm {
   FullParadigmResult result_;
   Text verb_;
   Text participle_;
+  Text second_participle_;
+  std::optional<Defect> defect_;  // impreso beside imprimido; empty for most verbs
   Cell participle_cell_;
   // Every row's whole text, one after the other. It is made large enough
   // for the verb before the rows are written, so it never moves under

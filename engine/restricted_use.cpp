@@ -22,7 +22,7 @@ const std::array<NoticeList, 4> kNotices{{
     {{U"abolir", U"arrecir", U"fallir", U"manir", U"aterir", U"preterir", U"transgredir",
       U"colorir", U"descolorir", U"compungir"},
      {U"Este verbo no se usa en las siguientes formas:",
-      U"        Singular y tercerar persona del plural de Indicativo;",
+      U"        Singular y tercera persona del plural de Indicativo;",
       U"        Presente de Subjuntivo;", U"        Segunda persona de singular de Imperativo"}},
 }};
 

@@ -9,6 +9,7 @@
 #include "core/enclitics.h"
 #include "engine/form_table.h"
 #include "engine/full_paradigm.h"
+#include "lexicon/pronominal_verbs.h"
 #include "lexicon/word_lists.h"
 
 namespace flexoria {
@@ -16,59 +17,17 @@ namespace {
 
 constexpr TextView kPronominalTail = U"se";
 
-TextView Trimmed(TextView text) {
-  const auto first = text.find_first_not_of(U' ');
-  if (first == TextView::npos) return {};
-  return text.substr(first, text.find_last_not_of(U' ') - first + 1);
-}
-
-TextView WithoutHyphens(TextView text) {
-  while (text.starts_with(U'-')) text.remove_prefix(1);
-  while (text.ends_with(U'-')) text.remove_suffix(1);
-  return text;
-}
-
-// "roy" after "corroig" is "corroy": an alternative replaces the base from
-// the last place where its first letter stands; one that shares no letter
-// ("yerg" after "irg") is whole.
-Text ReplaceTail(TextView base, TextView tail) {
-  const auto at = base.rfind(tail.front());
-  if (at == TextView::npos) return Text(tail);
-  return Text(base.substr(0, at)) + Text(tail);
-}
-
-void ForEachSlashed(TextView stem, TextView ending,
-                    const std::function<void(TextView, TextView)>& visit) {
-  std::vector<TextView> parts;
-  for (std::size_t from = 0; from <= stem.size();) {
-    const auto slash = std::min(stem.find(U'/', from), stem.size());
-    parts.push_back(Trimmed(stem.substr(from, slash - from)));
-    from = slash + 1;
-  }
-  const TextView base = WithoutHyphens(parts.front());
-  // "satisfaz / (-ac" + "e)": the bracketed tail and the ending belong to
-  // the second form; the first stands alone.
-  const bool bracketed = ending.ends_with(U')');
-  visit(base, bracketed ? TextView() : ending);
-  const TextView shared = bracketed ? ending.substr(0, ending.size() - 1) : ending;
-  for (std::size_t at = 1; at < parts.size(); ++at) {
-    TextView part = parts[at];
-    if (part.starts_with(U'(')) part.remove_prefix(1);
-    visit(ReplaceTail(base, WithoutHyphens(part)), shared);
-  }
-}
-
 void VisitLexiconWords(std::unordered_set<TextView>& seen, std::vector<IndexedVerb>& verbs) {
   for (const WordList& list : WordLists()) {
     for (TextView word : list.words) {
-      if (seen.insert(word).second) verbs.push_back({word, true});
+      if (seen.insert(word).second) verbs.push_back({word, true, HasPronominalUse(word)});
     }
   }
 }
 
 void VisitCatalogueWords(std::unordered_set<TextView>& seen, std::vector<IndexedVerb>& verbs) {
   const auto add = [&](TextView word) {
-    if (seen.insert(word).second) verbs.push_back({word, false});
+    if (seen.insert(word).second) verbs.push_back({word, false, HasPronominalUse(word)});
   };
   for (const auto& group : kSingleFormClasses) ForEachInfinitive(group.infinitives, add);
   for (const auto& group : kThreeFormClasses) ForEachInfinitive(group.infinitives, add);
@@ -105,23 +64,6 @@ std::vector<IndexedVerb> IndexedVerbs() {
   return verbs;
 }
 
-void ForEachAlternative(TextView stem, TextView ending,
-                        const std::function<void(TextView, TextView)>& visit) {
-  if (stem.starts_with(U'(')) {  // "(val)  val" + "e": val, vale
-    const auto close = stem.find(U')');
-    visit(stem.substr(1, close - 1), {});
-    ForEachAlternative(Trimmed(stem.substr(close + 1)), ending, visit);
-  } else if (ending.starts_with(U'(')) {  // "hinch" + "(i)ó": hinchió, hinchó
-    const auto close = ending.find(U')');
-    visit(stem, Text(ending.substr(1, close - 1)) + Text(ending.substr(close + 1)));
-    visit(stem, ending.substr(close + 1));
-  } else if (stem.find(U'/') != TextView::npos) {
-    ForEachSlashed(stem, ending, visit);
-  } else {
-    visit(WithoutHyphens(stem), ending);
-  }
-}
-
 Text PronominalOf(TextView infinitive) { return Text(infinitive) + Text(kPronominalTail); }
 
 void ForEachForm(FullParadigm& paradigm, TextView verb,
@@ -155,12 +97,21 @@ void ForEachForm(FullParadigm& paradigm, TextView verb,
       const bool plain = alternatives.size() == 1 && alternatives[0].first == row.stem &&
                          alternatives[0].second == row.ending;
       if (!attached || row.clitic.empty()) {
-        const std::size_t before = row.ending_at - row.stem.size();
+        const std::size_t before = row.verb_at;
         form.before = TextView(row.text).substr(0, before);
         for (const auto& [stem, ending] : alternatives) {
           form.stem = stem;
           form.ending = ending;
           visit(form);
+        }
+        // "he impreso" beside "he imprimido": the same words before it. A
+        // cell's notation gave its forms above.
+        if (plain) {
+          for (const TextView other : row.also) {
+            form.stem = other.substr(before);
+            form.ending = {};
+            visit(form);
+          }
         }
         continue;
       }

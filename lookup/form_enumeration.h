@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/cell_notation.h"
 #include "core/text.h"
 #include "engine/full_paradigm.h"
 
@@ -40,6 +41,7 @@ Text TextOf(const VerbForm& form);
 struct IndexedVerb {
   TextView infinitive;
   bool in_lexicon = true;
+  bool pronominal_use = true;  // lavarse is a verb; serse is not
 };
 
 // The lexicon's words, each once, then the infinitives that only the
@@ -56,11 +58,5 @@ Text PronominalOf(TextView infinitive);
 // does the conjugating and keeps its buffers from one verb to the next.
 void ForEachForm(FullParadigm& paradigm, TextView verb,
                  const std::function<void(const VerbForm&)>& visit);
-
-// Calls `visit` with each stem and ending that a cell's notation stands for:
-// "roig/roy/ro" + "o", "hinch" + "(i)ó", "(val)  val" + "e",
-// "satisfaz / (-ac" + "e)". A plain cell is itself.
-void ForEachAlternative(TextView stem, TextView ending,
-                        const std::function<void(TextView, TextView)>& visit);
 
 }  // namespace flexoria

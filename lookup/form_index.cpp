@@ -123,7 +123,7 @@ std::string_view FormIndex::StringAt(std::uint32_t offset) const {
 
 FormIndex::Verb FormIndex::VerbAt(std::size_t verb) const {
   const std::uint8_t* bytes = &verbs_[verb * kVerbBytes];
-  return {StringAt(WordAt(verbs_, verb * kVerbBytes)), bytes[4] != 0,
+  return {StringAt(WordAt(verbs_, verb * kVerbBytes)), bytes[4] != 0, bytes[5] != 0,
           static_cast<std::uint32_t>(bytes[6] | bytes[7] << 8)};
 }
 
@@ -144,6 +144,11 @@ std::size_t FormIndex::FindVerb(std::string_view head, std::string_view added) c
     }
   }
   return verb_count_;
+}
+
+bool FormIndex::HasPronominalUse(std::string_view verb) const {
+  const std::size_t found = FindVerb(verb, {});
+  return found < verb_count_ && VerbAt(found).pronominal_use;
 }
 
 FormReading FormIndex::Reading(const Verb& verb, bool pronominal, std::uint32_t label,
@@ -167,7 +172,8 @@ FormReading FormIndex::Reading(const Verb& verb, bool pronominal, std::uint32_t 
           label_string(4),
           pronominal ? label_string(5) : std::string_view(),
           label,
-          verb.place * 2 + (pronominal ? 1 : 0)};
+          verb.place * 2 + (pronominal ? 1 : 0),
+          false};
 }
 
 namespace {
@@ -318,8 +324,11 @@ bool FormIndex::AppendComposed(std::string_view text, std::vector<FormReading>& 
     const bool pronominal = bytes[6] != 0;
     for (const FormReading& last : last_readings) {
       if (last.label != bytes[4] || (last.verb_id & 1) != 0) continue;
+      // "te fuiste" is irse's, never serse's: only a verb with a pronominal
+      // use reads as pronominal.
+      if (pronominal && !HasPronominalUse(last.verb)) continue;
       const Verb verb{std::string_view(last.verb.data(), last.verb.size() + 2), last.in_lexicon,
-                      last.verb_id / 2};
+                      true, last.verb_id / 2};
       out.push_back(Reading(verb, pronominal, bytes[5], text, blank + 1, last.ending.size(),
                             last.after.size()));
       any = true;

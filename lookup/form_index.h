@@ -21,8 +21,8 @@
 //   header: 8 words of 32 bits: magic, the counts of verbs, labels and
 //     rules, the automaton's and the pool's bytes, the verbs' slots, 0;
 //   verbs, 8 bytes each, sorted by their text: where "<verb>se" is in the
-//     pool (32 bits), whether the lexicon lists it (8), 0 (8), its place in
-//     the lexicon's order (16);
+//     pool (32 bits), whether the lexicon lists it (8), whether it has a
+//     pronominal use (8), its place in the lexicon's order (16);
 //   the verbs' slots, a power of two of them, 16 bits each: a verb's number
 //     + 1 or 0, placed by open addressing on VerbHash of the plain verb;
 //   labels, 6 pool offsets each (32 bits): name, title, person, pronoun,
@@ -67,6 +67,9 @@ struct FormReading {
   std::string_view clitic;     // a pronominal verb's pronoun
   std::uint32_t label = 0;
   std::uint32_t verb_id = 0;  // the verb's place in the lexicon's order, twice, +1 if pronominal
+  // Read from the spelling before 2010, which gave one-syllable forms an
+  // accent (rió for rio); the lookup sets it, the index never stores one.
+  bool older_spelling = false;
 };
 
 class FormIndex {
@@ -115,6 +118,7 @@ class FormIndex {
   struct Verb {
     std::string_view pronominal;  // "lavarse"; the plain verb is all but its last two bytes
     bool in_lexicon;
+    bool pronominal_use;  // whether Spanish uses it with a pronoun (lavarse; not serse)
     std::uint32_t place;
   };
   bool Read(std::span<const std::uint8_t> block);
@@ -122,6 +126,7 @@ class FormIndex {
   std::size_t SlotAt(std::size_t slot) const;
   // The verb whose plain text is head + added, or verb_count_.
   std::size_t FindVerb(std::string_view head, std::string_view added) const;
+  bool HasPronominalUse(std::string_view verb) const;
   std::string_view StringAt(std::uint32_t offset) const;
   FormReading Reading(const Verb& verb, bool pronominal, std::uint32_t label, std::string_view text,
                       std::size_t before, std::size_t ending, std::size_t after) const;

@@ -143,6 +143,8 @@ bool Builder::AddVerb(std::uint32_t place) {
   const Text pronominal = PronominalOf(infinitive);
   bool fits = true;
   for (const bool reflexive : {false, true}) {
+    // Only the verbs that Spanish uses with a pronoun read as pronominal.
+    if (reflexive && !verbs_[place].pronominal_use) continue;
     ForEachForm(paradigm_, reflexive ? TextView(pronominal) : infinitive,
                 [&](const VerbForm& form) {
                   labels_.Note(form);
@@ -173,7 +175,8 @@ std::vector<std::uint8_t> Builder::Block(const std::vector<std::uint8_t>& automa
   for (const std::uint32_t place : order) {
     AppendWord(verbs, pool.String(names[place] + "se"));
     verbs.insert(verbs.end(),
-                 {static_cast<std::uint8_t>(verbs_[place].in_lexicon ? 1 : 0), 0,
+                 {static_cast<std::uint8_t>(verbs_[place].in_lexicon ? 1 : 0),
+                  static_cast<std::uint8_t>(verbs_[place].pronominal_use ? 1 : 0),
                   static_cast<std::uint8_t>(place), static_cast<std::uint8_t>(place >> 8)});
   }
   const std::size_t slot_count = std::bit_ceil(std::max<std::size_t>(order.size() * 3 / 2, 2));

@@ -120,7 +120,10 @@ void Checker::CheckVerb(const IndexedVerb& verb, std::uint32_t place, bool prono
 FormIndexCheck CheckFormIndex(const FormIndex& index, std::span<const IndexedVerb> verbs) {
   Checker checker(index);
   for (std::uint32_t place = 0; place < verbs.size(); ++place) {
-    for (const bool pronominal : {false, true}) checker.CheckVerb(verbs[place], place, pronominal);
+    for (const bool pronominal : {false, true}) {
+      if (pronominal && !verbs[place].pronominal_use) continue;
+      checker.CheckVerb(verbs[place], place, pronominal);
+    }
   }
   return std::move(checker.check());
 }

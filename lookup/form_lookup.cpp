@@ -16,9 +16,10 @@ const Identification& FormLookup::Identify(TextView typed) {
   const bool several = key_.find(U' ') != Text::npos;
   const bool composed =
       several && index_.AppendComposed(typed_utf8_, last_readings_, answer_.readings);
+  const bool older = !exact && !composed && ReadOlderSpelling(several);
   // A form typed with its accents and found needs no other accents.
   FoldAccents(key_, folded_);
-  if (!exact && !composed) {
+  if (!exact && !composed && !older) {
     SuggestAccented(key_);
     if (several) SuggestComposed();
   } else if (folded_ == key_ && exact) {
@@ -44,6 +45,22 @@ const Identification& FormLookup::Identify(TextView typed) {
 
 void FormLookup::Suggest(std::string text) {
   answer_.suggestions.push_back(suggested_.emplace_back(std::move(text)));
+}
+
+// "se rió", as written before 2010: the readings of "se rio", marked as
+// read from the older spelling, which is never suggested.
+bool FormLookup::ReadOlderSpelling(bool several) {
+  if (!RespellOneSyllableWords(key_, variant_)) return false;
+  older_utf8_.clear();
+  AppendUtf8(variant_, older_utf8_);
+  const std::size_t first = answer_.readings.size();
+  const bool exact = index_.AppendReadings(older_utf8_, answer_.readings);
+  const bool composed =
+      several && index_.AppendComposed(older_utf8_, last_readings_, answer_.readings);
+  for (std::size_t at = first; at < answer_.readings.size(); ++at) {
+    answer_.readings[at].older_spelling = true;
+  }
+  return exact || composed;
 }
 
 // "habia tenido": the few words that go before a last one, and the last

@@ -30,6 +30,7 @@ class FormLookup {
   const Identification& Identify(TextView typed);
 
  private:
+  bool ReadOlderSpelling(bool several);
   void SuggestAccented(TextView text);
   void SuggestComposed();
   void Suggest(std::string text);
@@ -41,6 +42,7 @@ class FormLookup {
   Text folded_;
   std::string utf8_;
   std::string typed_utf8_;
+  std::string older_utf8_;  // the readings of an older spelling view it
   std::vector<FormReading> last_readings_;
   std::vector<FormReading> composed_scratch_;
   std::vector<std::string> accented_;

@@ -1,8 +1,10 @@
 #include "lookup/typed_form.h"
 
+#include <algorithm>
 #include <array>
 
 #include "core/entry_keys.h"
+#include "core/monosyllable_accents.h"
 #include "core/written_accents.h"
 
 namespace flexoria {
@@ -68,6 +70,21 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
 void FoldAccents(TextView text, Text& folded) {
   folded.resize(text.size());
   for (std::size_t at = 0; at < text.size(); ++at) folded[at] = Unmarked(text[at]);
+}
+
+bool RespellOneSyllableWords(TextView text, Text& respelled) {
+  respelled.clear();
+  Text word, none;
+  bool changed = false;
+  for (std::size_t from = 0; from <= text.size();) {
+    const std::size_t blank = std::min(text.find(U' ', from), text.size());
+    word.assign(text.substr(from, blank - from));
+    changed |= DropMonosyllableAccent(word, none) != TextView::npos;
+    if (from > 0) respelled.push_back(U' ');
+    respelled.append(word);
+    from = blank + 1;
+  }
+  return changed;
 }
 
 bool UndoKeyRemaps(TextView text, Text& letters) {

@@ -26,6 +26,11 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key);
 // á, é, í, ó, ú, ü read as a, e, i, o, u.
 void FoldAccents(TextView text, Text& folded);
 
+// The spelling of today of a text written before 2010 ("se rió": "se
+// rio"): each word of one syllable loses its accent, but dé and sé. False
+// when no word changes.
+bool RespellOneSyllableWords(TextView text, Text& respelled);
+
 // The letters that the window's remapped keys stand for ("ten`a": tenía);
 // false when the text holds none of those keys.
 bool UndoKeyRemaps(TextView text, Text& letters);

@@ -143,7 +143,7 @@ TEST(ConjugateCommand, NoticesGoToStandardErrorOncePerVerb) {
   EXPECT_EQ(abolir.status, 0);
   EXPECT_EQ(Count(abolir.err,
                   "abolir (Verbo defectivo): Este verbo no se usa en las siguientes formas:\n"
-                  "        Singular y tercerar persona del plural de Indicativo;\n"),
+                  "        Singular y tercera persona del plural de Indicativo;\n"),
             1u);
   EXPECT_THAT(abolir.out, HasSubstr("  Gerundio\n    aboliendo\n"));
 
@@ -153,6 +153,14 @@ TEST(ConjugateCommand, NoticesGoToStandardErrorOncePerVerb) {
             "wolfear: Esta palabra no aparece en nuestra lista de verbos. Pero si existe, su "
             "conjugación será como sigue.\n");
   EXPECT_THAT(unknown.out, HasSubstr("    yo             wolfeo\n"));
+  // A listed verb with no pronominal use is conjugated after a notice.
+  const Output serse = Conjugate({"serse"}, 1);
+  EXPECT_EQ(serse.status, 0);
+  EXPECT_EQ(serse.err,
+            "serse: serse no aparece en nuestra lista de verbos pronominales. Pero si existe, su "
+            "conjugación será como sigue.\n");
+  EXPECT_THAT(serse.out, HasSubstr("me soy\n"));
+  EXPECT_EQ(Conjugate({"irse"}, 1).err, "");
   // A pronominal verb gets the notice of the plain one.
   EXPECT_EQ(Conjugate({"wolfearse"}, 1).err,
             "wolfearse: Esta palabra no aparece en nuestra lista de verbos. Pero si existe, su "

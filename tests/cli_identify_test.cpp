@@ -53,7 +53,8 @@ std::string Joined(const Json& items, auto describe) {
 std::string Described(const Json& reading) {
   return reading["verb"].get<std::string>() + " " + reading["name"].get<std::string>() + " " +
          reading["person"].get<std::string>() + " " + reading["stem"].get<std::string>() + "+" +
-         reading["ending"].get<std::string>();
+         reading["ending"].get<std::string>() +
+         (reading.contains("note") ? " [" + reading["note"].get<std::string>() + "]" : "");
 }
 
 TEST(Identify, FormsReadSuggestAndRefuseAsTheGrammarSays) {

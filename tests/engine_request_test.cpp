@@ -184,7 +184,7 @@ TEST(RestrictedUse, NoticesComeOnEveryRequestInListOrder) {
       {"ocurrir", "Este verbo sólo se usa en la tercera persona."},
       {"atañer", "Este verbo sólo se usa en la tercera persona."},
       {"abolir",
-       "Este verbo no se usa en las siguientes formas:\r\n        Singular y tercerar persona "
+       "Este verbo no se usa en las siguientes formas:\r\n        Singular y tercera persona "
        "del plural de Indicativo;\r\n        Presente de Subjuntivo;\r\n        Segunda persona "
        "de singular de Imperativo"},
   };

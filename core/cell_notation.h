@@ -1,0 +1,18 @@
+// The notation in which a cell of the window shows more than one form the
+// Academy accepts: "irg-/yerg" + "o" (irgo, yergo), "roig/roy/ro" + "o",
+// "hinch" + "(i)ó", "(val)  val" + "e", "satisfaz / (-ac" + "e)".
+#pragma once
+
+#include <functional>
+
+#include "core/text.h"
+
+namespace flexoria {
+
+// Calls `visit` with each stem and ending that a cell's notation stands for:
+// "roig/roy/ro" + "o", "hinch" + "(i)ó", "(val)  val" + "e",
+// "satisfaz / (-ac" + "e)". A plain cell is itself.
+void ForEachAlternative(TextView stem, TextView ending,
+                        const std::function<void(TextView, TextView)>& visit);
+
+}  // namespace flexoria
