@@ -9,13 +9,12 @@
 #include "cli/conjugate_command.h"
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 #include "engine/form_lookup.h"
 
 namespace flexoria {
 namespace {
 
-constexpr std::string_view kRed = "\x1b[31m";
-constexpr std::string_view kReset = "\x1b[0m";
 constexpr std::size_t kFlushAt = 1 << 16;
 
 std::string_view ProblemText(TypedFormProblem problem) {
@@ -177,10 +176,7 @@ int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& 
       identifier.Identify(form);
       continue;
     }
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      identifier.Identify(line);
-    }
+    while (ReadLine(in, line)) identifier.Identify(line);
   }
   return identifier.Finish();
 }

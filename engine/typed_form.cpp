@@ -74,9 +74,9 @@ bool UndoKeyRemaps(TextView text, Text& letters) {
   letters.assign(text);
   bool remapped = false;
   for (char32_t& c : letters) {
-    for (const KeyRemap& remap : kEntryKeyRemaps) {
-      if (c != remap.typed) continue;
-      c = remap.becomes;
+    for (const CharPair& remap : kEntryKeyRemaps) {
+      if (c != remap.from) continue;
+      c = remap.to;
       remapped = true;
     }
   }
