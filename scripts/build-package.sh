@@ -20,7 +20,7 @@ else
   tar --exclude-vcs --exclude='./build*' --exclude='./obj-*' -cf - . | tar -C "$work/flexoria" -xf -
 fi
 
-(cd "$work/flexoria" && dpkg-buildpackage -us -uc -b -J)
+(cd "$work/flexoria" && dpkg-buildpackage -us -uc -b --jobs=auto)
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)
 deb=flexoria_${version}_$(dpkg-architecture -qDEB_HOST_ARCH).deb
 cp "$work/$deb" "$build/$deb"
