@@ -5,10 +5,11 @@ BUILD_DIR      ?= build
 TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
 FUZZ_BUILD_DIR ?= build-fuzz
+RELEASE_BUILD_DIR ?= build-release
 FUZZ_SECONDS   ?= 60
 CMAKE_FLAGS    ?=
 
-.PHONY: all deps build run test lint bench fuzz install package clean
+.PHONY: all deps build run test test-release lint bench fuzz install package clean
 
 all: build
 
@@ -28,6 +29,13 @@ test: deps
 	cmake -S . -B $(TEST_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DFLEXORIA_SANITIZE=ON $(CMAKE_FLAGS)
 	cmake --build $(TEST_BUILD_DIR)
 	cd $(TEST_BUILD_DIR) && ctest --output-on-failure --timeout 600
+
+# Every test again in an optimised build (-O3) without the sanitizers: the
+# optimiser's own faults and warnings show here.
+test-release: deps
+	cmake -S . -B $(RELEASE_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(RELEASE_BUILD_DIR)
+	cd $(RELEASE_BUILD_DIR) && ctest --output-on-failure --timeout 600
 
 # clang-format and clang-tidy over the project's sources. clang-tidy reads
 # how each file is built from the test build, which must be built first:
@@ -60,9 +68,11 @@ fuzz: deps
 install: build
 	cmake --install $(BUILD_DIR)
 
-# A Debian package of what `make install` installs: $(BUILD_DIR)/flexoria_<version>_<arch>.deb
-package: build
-	cmake --build $(BUILD_DIR) --target package
+# The Debian package, built by debian/rules at -O2 with Debian's hardening
+# flags after every test passed, then checked with lintian:
+# $(BUILD_DIR)/flexoria_<version>_<arch>.deb
+package: deps
+	FLEXORIA_CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/build-package.sh $(BUILD_DIR)
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(RELEASE_BUILD_DIR) $(BENCH_BUILD_DIR) $(FUZZ_BUILD_DIR)

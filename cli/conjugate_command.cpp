@@ -12,6 +12,7 @@
 #include "cli/exit_status.h"
 #include "cli/paradigm_json.h"
 #include "cli/paradigm_table.h"
+#include "cli/terminal_text.h"
 #include "engine/form_table.h"
 #include "engine/full_paradigm.h"
 
@@ -52,8 +53,7 @@ class Conjugator {
   }
 
   void RunLines(std::istream& in) {
-    for (std::string line; std::getline(in, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (std::string line; ReadLine(in, line);) {
       if (line.empty()) continue;
       if (!DecodeUtf8(line, entry_)) {
         err_ << kNotUtf8;

@@ -9,13 +9,12 @@
 #include "cli/conjugate_command.h"
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 #include "lookup/form_lookup.h"
 
 namespace flexoria {
 namespace {
 
-constexpr std::string_view kRed = "\x1b[31m";
-constexpr std::string_view kReset = "\x1b[0m";
 constexpr std::size_t kFlushAt = 1 << 16;
 constexpr std::string_view kOlderSpelling = "ortografía anterior a 2010";
 
@@ -184,10 +183,7 @@ int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& 
       identifier.Identify(form);
       continue;
     }
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      identifier.Identify(line);
-    }
+    while (ReadLine(in, line)) identifier.Identify(line);
   }
   return identifier.Finish();
 }

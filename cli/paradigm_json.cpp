@@ -1,19 +1,15 @@
 #include "cli/paradigm_json.h"
 
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 
 namespace flexoria {
 namespace {
 
-// The window's line breaks (CR LF) as plain line feeds.
 void WriteMessage(JsonWriter& json, const Message& message) {
-  Text text = message.text;
-  for (auto at = text.find(U"\r\n"); at != Text::npos; at = text.find(U"\r\n", at)) {
-    text.erase(at, 1);
-  }
   json.BeginObject();
   json.String("title", message.title);
-  json.String("text", text);
+  json.Utf8String("text", PlainLines(message.text));
   json.EndObject();
 }
 

@@ -5,14 +5,12 @@
 #include <ostream>
 #include <vector>
 
+#include "cli/terminal_text.h"
 #include "engine/conjugation_session.h"
 
 namespace flexoria {
 namespace {
 
-constexpr std::string_view kRed = "\x1b[31m";
-constexpr std::string_view kReset = "\x1b[0m";
-constexpr std::string_view kDim = "\x1b[2m";
 constexpr std::string_view kUnusedNote = "  (no se usa)";
 constexpr std::size_t kUnusedNoteWidth = kUnusedNote.size();
 constexpr std::string_view kFormIndent = "  ";
@@ -141,14 +139,6 @@ std::vector<std::pair<const FullForm*, const FullForm*>> PairsToShow(
 }
 
 }  // namespace
-
-std::string PlainLines(TextView text) {
-  std::string lines = EncodeUtf8(text);
-  for (auto at = lines.find("\r\n"); at != std::string::npos; at = lines.find("\r\n", at)) {
-    lines.erase(at, 1);
-  }
-  return lines;
-}
 
 void WriteParadigmTable(std::ostream& out, const FullParadigmResult& paradigm, const FormSpec* only,
                         TableLayout layout) {

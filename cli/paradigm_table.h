@@ -21,9 +21,6 @@ struct TableLayout {
 void WriteParadigmTable(std::ostream& out, const FullParadigmResult& paradigm, const FormSpec* only,
                         TableLayout layout);
 
-// UTF-8 with the window's line breaks (CR LF) as plain line feeds.
-std::string PlainLines(TextView text);
-
 // A message box as one line (or a few) for standard error, headed by the entry:
 // `tenerse: Borre el pronombre "se".`
 std::string MessageForTerminal(TextView entry, const Message& message);

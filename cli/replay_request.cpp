@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <string>
+
+#include "engine/form_table.h"
 
 namespace flexoria {
 namespace {
@@ -122,8 +125,8 @@ std::string ParseReplayRequest(std::string_view line, ReplayRequest& request) {
   if (reader.entry_seen() != Seen::kWanted) return "\"entry\" is not a string";
   if (reader.option_seen() == Seen::kMissing) return "missing \"option\"";
   if (reader.option_seen() != Seen::kWanted) return "\"option\" is not an integer";
-  if (reader.option_too_large() || reader.option() < 1 || reader.option() > 13) {
-    return "\"option\" is not between 1 and 13";
+  if (reader.option_too_large() || reader.option() < 1 || reader.option() > kOptionCount) {
+    return "\"option\" is not between 1 and " + std::to_string(kOptionCount);
   }
   if (!DecodeUtf8(entry, request.entry)) return "\"entry\" is not valid UTF-8";
   request.option = static_cast<int>(reader.option());

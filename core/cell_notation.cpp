@@ -3,14 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/trim.h"
+
 namespace flexoria {
 namespace {
-
-TextView Trimmed(TextView text) {
-  const auto first = text.find_first_not_of(U' ');
-  if (first == TextView::npos) return {};
-  return text.substr(first, text.find_last_not_of(U' ') - first + 1);
-}
 
 TextView WithoutHyphens(TextView text) {
   while (text.starts_with(U'-')) text.remove_prefix(1);

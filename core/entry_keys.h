@@ -5,14 +5,12 @@
 
 #include <array>
 
+#include "core/char_pairs.h"
+
 namespace flexoria {
 
-struct KeyRemap {
-  char32_t typed;
-  char32_t becomes;
-};
-
-inline constexpr std::array<KeyRemap, 6> kEntryKeyRemaps{{
+// Each key as typed and the letter it types.
+inline constexpr std::array<CharPair, 6> kEntryKeyRemaps{{
     {U'\'', U'á'},
     {U';', U'é'},
     {U'`', U'í'},
@@ -20,5 +18,8 @@ inline constexpr std::array<KeyRemap, 6> kEntryKeyRemaps{{
     {U'/', U'ú'},
     {U'[', U'ñ'},
 }};
+
+// The letter a key types; any other character as it is.
+constexpr char32_t RemappedKey(char32_t typed) { return Paired(typed, kEntryKeyRemaps); }
 
 }  // namespace flexoria

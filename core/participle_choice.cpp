@@ -2,18 +2,14 @@
 
 #include <array>
 
+#include "core/trim.h"
+
 namespace flexoria {
 namespace {
 
 inline constexpr std::array<TextView, 2> kSeparators{U"/", U" o "};
 inline constexpr std::array<TextView, 3> kRegularTails{U"ado", U"ido", U"ído"};
 inline constexpr TextView kBlanksAndBrackets = U" ()";
-
-TextView Trimmed(TextView text) {
-  const auto first = text.find_first_not_of(kBlanksAndBrackets);
-  if (first == TextView::npos) return {};
-  return text.substr(first, text.find_last_not_of(kBlanksAndBrackets) - first + 1);
-}
 
 // The next alternative of `rest`, which loses it and its separator.
 TextView NextAlternative(TextView& rest) {
@@ -28,7 +24,7 @@ TextView NextAlternative(TextView& rest) {
   }
   const TextView alternative = rest.substr(0, cut);
   rest = cut == TextView::npos ? TextView() : rest.substr(cut + width);
-  return Trimmed(alternative);
+  return Trimmed(alternative, kBlanksAndBrackets);
 }
 
 bool IsRegular(TextView participle) {

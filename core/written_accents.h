@@ -4,14 +4,12 @@
 
 #include <array>
 
+#include "core/char_pairs.h"
+
 namespace flexoria {
 
-struct AccentPair {
-  char32_t plain;
-  char32_t accented;
-};
-
-inline constexpr std::array<AccentPair, 5> kWrittenAccents{{
+// Each plain vowel and the same vowel accented.
+inline constexpr std::array<CharPair, 5> kWrittenAccents{{
     {U'a', U'á'},
     {U'e', U'é'},
     {U'i', U'í'},
@@ -21,18 +19,10 @@ inline constexpr std::array<AccentPair, 5> kWrittenAccents{{
 
 // The vowel without its accent; any other character as it is.
 constexpr char32_t WithoutAccent(char32_t c) {
-  for (const AccentPair& pair : kWrittenAccents) {
-    if (pair.accented == c) return pair.plain;
-  }
-  return c;
+  return Paired(c, kWrittenAccents, PairDirection::kBackward);
 }
 
 // The vowel with its accent; any other character as it is.
-constexpr char32_t WithAccent(char32_t c) {
-  for (const AccentPair& pair : kWrittenAccents) {
-    if (pair.plain == c) return pair.accented;
-  }
-  return c;
-}
+constexpr char32_t WithAccent(char32_t c) { return Paired(c, kWrittenAccents); }
 
 }  // namespace flexoria

@@ -5,20 +5,13 @@
 #include "core/monosyllable_accents.h"
 #include "core/regular_values.h"
 #include "core/spelling_adjustments.h"
+#include "core/trim.h"
 #include "engine/form_table.h"
 #include "engine/restricted_use.h"
 #include "lexicon/lexicon.h"
 
 namespace flexoria {
 namespace {
-
-// Only the space character counts as a blank: tabs and no-break spaces stay.
-TextView TrimBlanks(TextView text) {
-  const auto first = text.find_first_not_of(U' ');
-  if (first == TextView::npos) return {};
-  const auto last = text.find_last_not_of(U' ');
-  return text.substr(first, last - first + 1);
-}
 
 bool IsInfinitiveEnding(TextView tail) {
   return tail == U"er" || tail == U"ar" || tail == U"ir" || tail == U"ír";
@@ -63,7 +56,7 @@ RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
 }
 
 RequestOutcome ConjugationSession::AcceptEntry(RequestUi& ui, TextView entry) {
-  state_.Verb.assign(TrimBlanks(entry));
+  state_.Verb.assign(Trimmed(entry));
   const TextView tail = LastChars(entry, 2);
   if (tail == U"se") {
     ui.ShowMessage(kReflexiveMessage, kRequestTitle);

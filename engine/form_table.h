@@ -14,6 +14,22 @@
 
 namespace flexoria {
 
+// The window's options, numbered as its option buttons are.
+enum FormOption : int {
+  kPresente = 1,
+  kPerfecto = 2,
+  kImperfecto = 3,
+  kFuturo = 4,
+  kSubjPresente = 5,
+  kSubjImperfecto1 = 6,
+  kSubjFuturo = 7,
+  kImperativo = 8,
+  kCondicional = 9,
+  kInfinitivo = 10,
+  kParticipio = 11,
+  kGerundio = 12,
+  kSubjImperfecto2 = 13,
+};
 inline constexpr int kOptionCount = 13;
 // The thirteen, the nine compound tenses and the two whole imperatives.
 inline constexpr std::size_t kFullParadigmFormCount = 24;

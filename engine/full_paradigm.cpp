@@ -16,10 +16,6 @@ constexpr TextView kPronominalTail = U"se";
 constexpr TextView kNegation = U"no";
 constexpr TextView kHaber = U"haber";
 constexpr TextView kNonFiniteClitic = U"se";  // lavarse, lavándose
-constexpr int kPresente = 1;
-constexpr int kSubjPresente = 5;
-constexpr int kImperativo = 8;
-constexpr int kParticipio = 11;
 constexpr int kVosotros = 4;
 constexpr int kTu = 1;
 

@@ -3,19 +3,16 @@
 #include <algorithm>
 #include <array>
 
+#include "core/char_pairs.h"
 #include "core/entry_keys.h"
 #include "core/monosyllable_accents.h"
+#include "core/trim.h"
 #include "core/written_accents.h"
 
 namespace flexoria {
 namespace {
 
-struct LetterPair {
-  char32_t from;
-  char32_t to;
-};
-
-constexpr std::array<LetterPair, 7> kCapitals{{
+constexpr std::array<CharPair, 7> kCapitals{{
     {U'Á', U'á'},
     {U'É', U'é'},
     {U'Í', U'í'},
@@ -28,17 +25,9 @@ constexpr std::array<LetterPair, 7> kCapitals{{
 // People type a vowel without its accent or its diaeresis alike.
 char32_t Unmarked(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
 
-template <std::size_t N>
-char32_t Mapped(char32_t c, const std::array<LetterPair, N>& pairs) {
-  for (const LetterPair& pair : pairs) {
-    if (pair.from == c) return pair.to;
-  }
-  return c;
-}
-
 char32_t Lower(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c - U'A' + U'a';
-  return c < 0xC0 ? c : Mapped(c, kCapitals);
+  return c < 0xC0 ? c : Paired(c, kCapitals);
 }
 
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t'; }
@@ -49,8 +38,7 @@ bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
 TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
   key.clear();
-  while (!typed.empty() && IsBlank(typed.front())) typed.remove_prefix(1);
-  while (!typed.empty() && IsBlank(typed.back())) typed.remove_suffix(1);
+  typed = Trimmed(typed, U" \t");
   if (typed.empty()) return TypedFormProblem::kEmpty;
   if (typed.size() > kLongestTypedForm) return TypedFormProblem::kTooLong;
   bool after_blank = false;
@@ -91,11 +79,9 @@ bool UndoKeyRemaps(TextView text, Text& letters) {
   letters.assign(text);
   bool remapped = false;
   for (char32_t& c : letters) {
-    for (const KeyRemap& remap : kEntryKeyRemaps) {
-      if (c != remap.typed) continue;
-      c = remap.becomes;
-      remapped = true;
-    }
+    const char32_t letter = RemappedKey(c);
+    remapped |= letter != c;
+    c = letter;
   }
   return remapped;
 }

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev clang-format clang-tidy
   desktop-file-utils appstream dpkg-dev file time librsvg2-bin
+  debhelper lintian
 )
 
 missing=()

@@ -52,9 +52,8 @@ TEST(Request, RefusedEntriesChangeOnlyVerbAndKeepTheDisplay) {
     const ConjugationState before = desk.State();
     const Text stems = desk.ui.stems();
     desk.Conjugate(c.entry, kPresente);
-    ASSERT_EQ(desk.ui.messages().size(), 1u);
-    EXPECT_EQ(Utf8(desk.ui.messages()[0].title), "Flexoria");
-    EXPECT_EQ(Utf8(desk.ui.messages()[0].text), c.message);
+    EXPECT_THAT(desk.MessageTexts(), ElementsAre(c.message));
+    for (const auto& message : desk.ui.messages()) EXPECT_EQ(Utf8(message.title), "Flexoria");
     EXPECT_EQ(desk.ui.stems(), stems);
     EXPECT_EQ(desk.ui.title(), U"Gerundio");
     EXPECT_EQ(desk.State().Stem, before.Stem);
@@ -194,7 +193,10 @@ TEST(RestrictedUse, NoticesComeOnEveryRequestInListOrder) {
     for (int option : {kFuturo, kPresente}) {
       desk.Conjugate(c.verb, option);
       const auto& messages = desk.ui.messages();
-      ASSERT_FALSE(messages.empty());
+      if (messages.empty()) {
+        ADD_FAILURE() << "no notice";
+        continue;
+      }
       EXPECT_EQ(Utf8(messages.back().title), "Verbo defectivo");
       EXPECT_EQ(Utf8(messages.back().text), c.notice);
       EXPECT_EQ(desk.Stems().size(), 6u);  // the forms are shown all the same

@@ -1,6 +1,7 @@
 #!/bin/sh
 # `cmake --install` into a scratch root: every desktop file lands where the
-# desktop looks for it, and the menu entry and the metadata validate.
+# desktop looks for it, the menu entry and the metadata validate, and each
+# manual page formats without a warning, as lintian checks it.
 # Usage: install_test.sh BUILD_DIR --with-window|--without-window
 set -eu
 build=$1
@@ -27,7 +28,9 @@ metainfo=$share/metainfo/io.github.flexoria.Flexoria.metainfo.xml
 present "$desktop"
 present "$metainfo"
 present "$share/icons/hicolor/scalable/apps/flexoria.svg"
-present "$share/man/man1/flexoria-cli.1.gz"
+man_pages=flexoria-cli
+if [ "$window" = --with-window ]; then man_pages="$man_pages flexoria"; fi
+for page in $man_pages; do present "$share/man/man1/$page.1.gz"; done
 if command -v rsvg-convert >/dev/null; then
   for size in 16 22 24 32 48 64 128 256; do
     png=$share/icons/hicolor/${size}x${size}/apps/flexoria.png
@@ -41,10 +44,16 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 grep -q '^Name\[es\]=\|^GenericName\[es\]=' "$desktop" || fail "no Spanish name in the menu entry"
 grep -q '^Comment\[es\]=' "$desktop" || fail "no Spanish comment in the menu entry"
 grep -q '^Categories=Education;Languages;$' "$desktop" || fail "wrong categories"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+  fail "the metadata does not give the licence"
 
-# The manual page must format without warnings.
+# lintian formats each manual page with groff and reports what it warns of.
 if command -v groff >/dev/null; then
-  warnings=$(zcat "$share/man/man1/flexoria-cli.1.gz" | groff -t -man -Tutf8 -ww -z 2>&1)
-  [ -z "$warnings" ] || fail "manual page: $warnings"
+  for page in $man_pages; do
+    warnings=$(zcat "$share/man/man1/$page.1.gz" | groff -t -man -Tutf8 -ww -z 2>&1)
+    [ -z "$warnings" ] || fail "manual page $page: $warnings"
+    zcat "$share/man/man1/$page.1.gz" | grep -q "^\.TH $(echo "$page" | tr a-z A-Z) 1 " ||
+      fail "manual page $page has no title line"
+  done
 fi
 echo "PASS"

@@ -1,12 +1,12 @@
 #!/bin/sh
-# The Debian package: built by CPack from this build, it unpacks into a
-# scratch root, names its library dependencies, and the flexoria-cli inside
-# conjugates.
-# Usage: package_test.sh BUILD_DIR
+# The Debian package: lintian finds no error and no warning in it, it names
+# its library dependencies, a section and a priority, holds every file the
+# desktop and Debian look for, and the flexoria-cli inside conjugates.
+# Usage: package_test.sh DEB
 set -eu
-build=$1
+deb=$1
 
-for tool in cpack dpkg-deb dpkg-shlibdeps file; do
+for tool in dpkg-deb lintian; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 
@@ -14,25 +14,28 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-(cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || {
-  cat "$work/cpack.log"
-  fail "cpack"
-}
-set -- "$work"/flexoria_*.deb
-[ -f "$1" ] || fail "no flexoria_*.deb was made"
-deb=$1
+lintian --fail-on error,warning --display-info "$deb" || fail "lintian"
 
-depends=$(dpkg-deb -f "$deb" Depends)
+field() { dpkg-deb -f "$deb" "$1"; }
+depends=$(field Depends)
 echo "Depends: $depends"
-echo "$depends" | grep -q 'libc6 (>=' || fail "library dependencies were not worked out"
-echo "$depends" | grep -q 'libstdc++6' || fail "libstdc++6 is missing from Depends"
+for library in 'libc6 (>=' 'libstdc++6' 'libqt6widgets6' 'qt6-qpa-plugins'; do
+  echo "$depends" | grep -qF "$library" || fail "$library is missing from Depends"
+done
+[ "$(field Section)" = education ] || fail "section: $(field Section)"
+[ "$(field Priority)" = optional ] || fail "priority: $(field Priority)"
 
 dpkg -x "$deb" "$work/root"
-for path in usr/bin/flexoria-cli usr/share/applications/io.github.flexoria.Flexoria.desktop \
+for path in usr/bin/flexoria usr/bin/flexoria-cli \
+    usr/share/applications/io.github.flexoria.Flexoria.desktop \
     usr/share/metainfo/io.github.flexoria.Flexoria.metainfo.xml \
-    usr/share/icons/hicolor/scalable/apps/flexoria.svg usr/share/man/man1/flexoria-cli.1.gz; do
+    usr/share/icons/hicolor/scalable/apps/flexoria.svg \
+    usr/share/man/man1/flexoria.1.gz usr/share/man/man1/flexoria-cli.1.gz \
+    usr/share/doc/flexoria/copyright usr/share/doc/flexoria/changelog.gz; do
   [ -e "$work/root/$path" ] || fail "$path is not in the package"
 done
+grep -q '^License: GPL-3+$' "$work/root/usr/share/doc/flexoria/copyright" ||
+  fail "the copyright file does not give the licence"
 
 out=$(NO_COLOR=1 "$work/root/usr/bin/flexoria-cli" conjugate tener 2>"$work/stderr") ||
   fail "flexoria-cli conjugate tener exited with $?"

@@ -6,26 +6,10 @@
 #include <vector>
 
 #include "engine/conjugation_session.h"
+#include "engine/form_table.h"
 #include "engine/recording_ui.h"
 
 namespace flexoria::testing {
-
-// Option numbers by name, as in the form options of the main window.
-enum Option : int {
-  kPresente = 1,
-  kPerfecto = 2,
-  kImperfecto = 3,
-  kFuturo = 4,
-  kSubjPresente = 5,
-  kSubjImperfecto1 = 6,
-  kSubjFuturo = 7,
-  kImperativo = 8,
-  kCondicional = 9,
-  kInfinitivo = 10,
-  kParticipio = 11,
-  kGerundio = 12,
-  kSubjImperfecto2 = 13,
-};
 
 std::string Utf8(TextView text);
 Text U32(const std::string& utf8);

@@ -4,11 +4,9 @@ namespace flexoria::ui {
 
 QString RemapTypedText(const QString& typed) {
   if (typed.size() != 1) return typed;
-  for (const KeyRemap& remap : kEntryKeyRemaps) {
-    if (typed.front() == QChar(static_cast<char16_t>(remap.typed)))
-      return QString(QChar(static_cast<char16_t>(remap.becomes)));
-  }
-  return typed;
+  const char32_t key = typed.front().unicode();
+  const char32_t letter = RemappedKey(key);
+  return letter == key ? typed : QString(QChar(static_cast<char16_t>(letter)));
 }
 
 }  // namespace flexoria::ui

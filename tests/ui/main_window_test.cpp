@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <functional>
 
 #include "tests/ui/ui_test_support.h"
 #include "ui/howto_window.h"
@@ -27,6 +26,20 @@ class MainWindowTest : public ProgramTest {
   }
   QRadioButton* Option(int number) {
     return Child<QRadioButton>(program_->main_window(), names::FormOption(number));
+  }
+  // Opens the menus from the entry box as `how` names it ("none" does not).
+  void OpenMenus(const QString& how, QMenuBar* menus) {
+    if (how == QStringLiteral("click")) {
+      const QPoint help_menu = menus->actionGeometry(menus->actions().at(1)).center();
+      QTest::mouseClick(menus, Qt::LeftButton, {}, help_menu);
+    } else if (how == QStringLiteral("F10")) {
+      QTest::keyClick(Entry(), Qt::Key_F10);
+    } else if (how.startsWith(QStringLiteral("Alt"))) {
+      const Qt::Key key = how == QStringLiteral("Alt+A")   ? Qt::Key_A
+                          : how == QStringLiteral("Alt+D") ? Qt::Key_D
+                                                           : Qt::Key_Alt;
+      QTest::keyClick(Entry(), key, Qt::AltModifier);
+    }
   }
 
  private slots:
@@ -55,13 +68,24 @@ class MainWindowTest : public ProgramTest {
     QCOMPARE(QApplication::focusWidget(), Entry());
   }
 
-  void sixKeysTypeSpanishLettersAtTheCaret() {
+  void sixKeysTypeSpanishLetters_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("e a enye u") << QStringLiteral(";'[/") << QStringLiteral("éáñú");
+    QTest::newRow("i o, and keys left alone") << QStringLiteral("`\\@#") << QStringLiteral("íó@#");
+    QTest::newRow("letters of a verb") << QStringLiteral("ta[er") << QStringLiteral("tañer");
+  }
+
+  void sixKeysTypeSpanishLetters() {
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
     StartedMainWindow(*program_);
-    QTest::keyClicks(Entry(), QStringLiteral(";'[/"));
-    QCOMPARE(Entry()->text(), QStringLiteral("éáñú"));
-    Entry()->clear();
-    QTest::keyClicks(Entry(), QStringLiteral("`\\@#"));
-    QCOMPARE(Entry()->text(), QStringLiteral("íó@#"));
+    QTest::keyClicks(Entry(), typed);
+    QCOMPARE(Entry()->text(), shown);
+  }
+
+  void aRemappedKeyTypesAtTheCaretButNotWhenPastedOrWithCtrl() {
+    StartedMainWindow(*program_);
     Entry()->setText(QStringLiteral("tner"));
     Entry()->setCursorPosition(1);
     QTest::keyClick(Entry(), ';');
@@ -77,22 +101,37 @@ class MainWindowTest : public ProgramTest {
   }
 
   // Whatever reaches the entry box, by typing or pasting, a request answers
-  // with the window's own message or a result, and the window stays usable.
-  void enterConjugatesTenerWithRedEndingsAfterOddEntries() {
+  // with the window's own message or a result (control characters drawn as
+  // their pictures), and the window stays usable.
+  void enterConjugatesTenerWithRedEndingsAfterAnOddEntry_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("stem");  // each person's, or none when refused
+    const QString unknown = QStringLiteral(
+        "Esta palabra no aparece en nuestra lista de verbos. Pero si existe, su conjugación "
+        "será como sigue.");
+    const QString refused = QStringLiteral("Éste no es un infinitivo.");
+    QTest::newRow("NUL before the ending")
+        << QString(QChar(0)) + QStringLiteral("ar") << unknown << QStringLiteral("\u2400");
+    QTest::newRow("control characters")
+        << QStringLiteral("\x01\x1b[31mar") << unknown << QStringLiteral("\u2401\u241b[31m");
+    // The box holds 32767 characters: the ending past them is lost.
+    QTest::newRow("longer than the box holds")
+        << QString(100000, QLatin1Char('b')) + QStringLiteral("ar") << refused << QString();
+    QTest::newRow("no-break space after the ending")
+        << QStringLiteral("amar\u00A0") << refused << QString();
+  }
+
+  void enterConjugatesTenerWithRedEndingsAfterAnOddEntry() {
+    QFETCH(QString, entry);
+    QFETCH(QString, message);
+    QFETCH(QString, stem);
     StartedMainWindow(*program_);
-    const QString odd[] = {
-        QString(QChar(0)) + QStringLiteral("ar"),  // a NUL character before the ending
-        QStringLiteral("\x01\x1b[31mar"),          // control characters
-        QString(100000, QLatin1Char('a')),         // longer than the box holds
-        QString(100000, QLatin1Char('b')) + QStringLiteral("ar"),
-        QStringLiteral("ab\u00A0"),  // a no-break space is no blank
-    };
-    for (const QString& text : odd) {
-      desktop_->messages.clear();
-      Entry()->setText(text);
-      QTest::keyClick(Entry(), Qt::Key_Return);
-      QVERIFY(!desktop_->messages.empty() || !LabelText(names::kStemColumn).isEmpty());
-    }
+    Entry()->setText(entry);
+    QTest::keyClick(Entry(), Qt::Key_Return);
+    QCOMPARE(desktop_->Texts(), QStringList{message});
+    QCOMPARE(LabelText(names::kStemColumn),
+             stem.isEmpty() ? QString() : QString(QLatin1Char('\n') + stem).repeated(6));
     desktop_->messages.clear();
     Entry()->setText(QStringLiteral("tener"));
     QTest::keyClick(Entry(), Qt::Key_Return);
@@ -107,39 +146,51 @@ class MainWindowTest : public ProgramTest {
 
   // Alt, or a menu's access key, lends the focus to the menu bar and gets it
   // back when the menus close: like a click on a menu, that does not leave
-  // the entry box; Tab afterwards does.
-  void openingTheMenusRunsNoRequest() {
-    QMenuBar* menus = StartedMainWindow(*program_).menuBar();
-    const QPoint help_menu = menus->actionGeometry(menus->actions().at(1)).center();
-    const std::function<void()> openers[] = {
-        [] {},  // none: what Tab alone sets off
-        [&] { QTest::keyClick(Entry(), Qt::Key_Alt, Qt::AltModifier); },
-        [&] { QTest::keyClick(Entry(), Qt::Key_A, Qt::AltModifier); },
-        [&] { QTest::keyClick(Entry(), Qt::Key_D, Qt::AltModifier); },
-        [&] { QTest::keyClick(Entry(), Qt::Key_F10); },
-        [&] { QTest::mouseClick(menus, Qt::LeftButton, {}, help_menu); },
+  // the entry box; Tab afterwards does, with the message leaving it gives.
+  void openingTheMenusRunsNoRequest_data() {
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("message");  // what Tab then shows
+    QTest::addColumn<int>("beeps");
+    const QString openers[] = {QStringLiteral("none"),  QStringLiteral("Alt"),
+                               QStringLiteral("Alt+A"), QStringLiteral("Alt+D"),
+                               QStringLiteral("F10"),   QStringLiteral("click")};
+    struct Entry {
+      QString text;
+      QString message;
+      int beeps;
     };
-    for (const QString& entry : {QString(), QStringLiteral("nevar"), QStringLiteral("lavarse")}) {
-      QStringList tab_alone;
-      for (const auto& open_menus : openers) {
-        Entry()->setFocus();
-        Entry()->setText(entry);
-        desktop_->messages.clear();
-        desktop_->beeps = 0;
-        open_menus();
-        // Escape closes an open menu, then leaves the menu bar.
-        if (QWidget* open = QApplication::activePopupWidget())
-          QTest::keyClick(open, Qt::Key_Escape);
-        if (QApplication::focusWidget() == menus) QTest::keyClick(menus, Qt::Key_Escape);
-        QCOMPARE(QApplication::focusWidget(), Entry());
-        QCOMPARE(desktop_->beeps + desktop_->messages.size(), 0u);
-        PressTab(Entry());
-        QCOMPARE(desktop_->beeps, entry.endsWith(QStringLiteral("se")) ? 1 : 0);
-        if (tab_alone.isEmpty()) tab_alone = desktop_->Texts();
-        QCOMPARE(desktop_->Texts(), tab_alone);
-        QCOMPARE(tab_alone.size(), 1);
+    const Entry entries[] = {
+        {QString(), QStringLiteral("Éste no es un infinitivo."), 0},
+        {QStringLiteral("nevar"),
+         QStringLiteral("Este verbo sólo se usa en la tercera persona de singular."), 0},
+        {QStringLiteral("lavarse"), QStringLiteral("Borre el pronombre \"se\"."), 1},
+    };
+    for (const Entry& entry : entries) {
+      for (const QString& opener : openers) {
+        const QString row = opener + QStringLiteral(", then Tab from \"") + entry.text + u'"';
+        QTest::newRow(qPrintable(row)) << opener << entry.text << entry.message << entry.beeps;
       }
     }
+  }
+
+  void openingTheMenusRunsNoRequest() {
+    QFETCH(QString, opener);
+    QFETCH(QString, entry);
+    QFETCH(QString, message);
+    QFETCH(int, beeps);
+    QMenuBar* menus = StartedMainWindow(*program_).menuBar();
+    Entry()->setText(entry);
+    desktop_->messages.clear();
+    OpenMenus(opener, menus);
+    // Escape closes an open menu, then leaves the menu bar.
+    if (QWidget* open = QApplication::activePopupWidget()) QTest::keyClick(open, Qt::Key_Escape);
+    if (QApplication::focusWidget() == menus) QTest::keyClick(menus, Qt::Key_Escape);
+    QCOMPARE(QApplication::focusWidget(), Entry());
+    QCOMPARE(desktop_->beeps + desktop_->messages.size(), 0u);
+    PressTab(Entry());
+    QCOMPARE(desktop_->beeps, beeps);
+    QCOMPARE(desktop_->Texts(), QStringList{message});
   }
 
   void leavingTheEntryWarnsAboutSeThenConjugates() {

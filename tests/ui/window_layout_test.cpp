@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QStyle>
 #include <QTest>
 #include <algorithm>
@@ -106,13 +107,32 @@ class WindowLayoutTest : public ProgramTest {
       QCOMPARE((control = NextTabStop(control))->objectName(), name);
   }
 
+  void rendersTheOtherWindows_data() {
+    QTest::addColumn<QString>("item");  // the menu item that opens it; the row names the picture
+    QTest::newRow("about-window") << QString::fromLatin1(names::kAboutItem);
+    QTest::newRow("howto-window") << QString::fromLatin1(names::kHowToItem);
+  }
+
+  // Each window draws its whole face: the picture has the window's size and
+  // far more than the few colours of an empty frame.
   void rendersTheOtherWindows() {
+    QFETCH(QString, item);
     program_->MarkSplashDone();
     MainWindow& window = program_->ShowMainWindow();
-    Child<QAction>(&window, names::kAboutItem)->trigger();
-    SaveIfAsked(program_->about_window()->grab(), QStringLiteral("about-window.png"));
-    Child<QAction>(&window, names::kHowToItem)->trigger();
-    SaveIfAsked(program_->howto_window()->grab(), QStringLiteral("howto-window.png"));
+    Child<QAction>(&window, item)->trigger();
+    QWidget* opened = item == QLatin1String(names::kAboutItem)
+                          ? static_cast<QWidget*>(program_->about_window())
+                          : program_->howto_window();
+    QVERIFY(opened != nullptr && opened->isVisible());
+    const QPixmap picture = opened->grab();
+    SaveIfAsked(picture, QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".png"));
+    const QImage image = picture.toImage();
+    QCOMPARE(image.size(), opened->size() * picture.devicePixelRatio());
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    }
+    QVERIFY2(colours.size() > 16, qPrintable(QString::number(colours.size())));
   }
 };
 
