@@ -30,8 +30,8 @@ constexpr std::size_t kLongestEdit = 255;
 const std::array<std::string, 128>& MarkedLetters() {
   static const std::array<std::string, 128> letters = [] {
     std::array<std::string, 128> table;
-    for (const AccentPair& pair : kWrittenAccents) {
-      table[pair.plain] += EncodeUtf8(Text(1, pair.accented));
+    for (const CharPair& pair : kWrittenAccents) {
+      table[pair.from] += EncodeUtf8(Text(1, pair.to));
     }
     table['u'] += EncodeUtf8(U"ü");
     return table;
