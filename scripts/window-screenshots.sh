@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Takes the pictures of the full table and the form lookup for docs/ and
 # the README by driving the real program in a virtual 1280×800 screen as a
-# person would: Comenzar, "tener", Enter, Ctrl+T; then Ctrl+B, "tuvieron".
+# person would: Comenzar, "tener", Enter, Ctrl+T; Ctrl+E and Enter, which
+# saves tener.pdf in the home folder (here OUTPUT_DIR); then Ctrl+B and
+# "hab`a tenido", typed with the remapped key for í, and Enter.
 # Needs xvfb-run, xdotool and ImageMagick's import.
 #
 # Usage: window-screenshots.sh PATH/TO/flexoria OUTPUT_DIR [SCALE]
@@ -18,7 +20,8 @@ if [ -z "${FLEXORIA_SHOTS_INSIDE_X:-}" ]; then
 fi
 
 unset QT_QPA_PLATFORM
-QT_SCALE_FACTOR=$scale "$program" &
+rm -f "$out/tener.pdf"
+HOME=$out QT_SCALE_FACTOR=$scale "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
@@ -32,15 +35,25 @@ xdotool key Return
 sleep 0.3
 xdotool key --clearmodifiers ctrl+t
 table=$(timeout 10 xdotool search --sync --name '^Flexoria: tabla completa$' | head -n 1)
+# Without a window manager nothing gives a new window the keyboard focus.
+xdotool windowfocus --sync "$table"
 sleep 1
 import -window "$table" "$out/full-table-window.png"
+xdotool key --clearmodifiers ctrl+e
+dialog=$(timeout 10 xdotool search --sync --name '^Exportar a PDF$' | head -n 1)
+xdotool windowfocus --sync "$dialog"
+sleep 0.5
+import -window "$dialog" "$out/save-dialog.png"
+xdotool key Return
+sleep 1
+[ -s "$out/tener.pdf" ] || { echo "no tener.pdf in $out" >&2; exit 1; }
 xdotool windowfocus --sync "$main"
 sleep 0.3
 xdotool key --clearmodifiers ctrl+b
 lookup=$(timeout 10 xdotool search --sync --name '^Flexoria: buscar una forma$' | head -n 1)
 xdotool windowfocus --sync "$lookup"
 sleep 0.3
-xdotool type --delay 50 tuvieron
+xdotool type --delay 50 'hab`a tenido'
 xdotool key Return
 sleep 1
 import -window "$lookup" "$out/form-lookup-window.png"

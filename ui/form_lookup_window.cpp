@@ -41,7 +41,8 @@ FormLookupWindow::FormLookupWindow(QWidget* parent) : QWidget(parent, Qt::Window
   list_->setAccessibleName(QStringLiteral("Lecturas"));
   list_->setHorizontalHeaderLabels({QStringLiteral("Forma"), QStringLiteral("Infinitivo"),
                                     QStringLiteral("Tiempo"), QStringLiteral("Persona")});
-  list_->horizontalHeader()->setStretchLastSection(true);
+  list_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list_->horizontalHeader()->setSectionResizeMode(kPerson, QHeaderView::Stretch);
   list_->verticalHeader()->hide();
   list_->setShowGrid(false);
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -112,8 +113,6 @@ void FormLookupWindow::ShowReadings() {
       list_->item(row, column)->setData(Qt::AccessibleTextRole, spoken);
     }
   }
-  list_->resizeColumnsToContents();
-  list_->horizontalHeader()->setStretchLastSection(true);
   if (!readings_.empty()) list_->setCurrentCell(0, kForm);
 }
 

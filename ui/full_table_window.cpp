@@ -101,7 +101,9 @@ void FullTableWindow::BuildControls() {
 }
 
 void FullTableWindow::BuildShortcuts() {
-  const auto add = [this](const QKeySequence& keys, const char* name, auto handler) {
+  QList<QKeySequence> commands;
+  const auto add = [this, &commands](const QKeySequence& keys, const char* name, auto handler) {
+    commands.append(keys);
     auto* action = new QAction(this);
     action->setObjectName(QLatin1String(name));
     action->setShortcut(keys);
@@ -112,6 +114,7 @@ void FullTableWindow::BuildShortcuts() {
   add(QKeySequence(Qt::CTRL | Qt::Key_P), "imprimir", &FullTableWindow::PrintWithDialog);
   add(QKeySequence(Qt::CTRL | Qt::Key_E), "exportar", &FullTableWindow::ExportPdf);
   add(QKeySequence(Qt::Key_Escape), "cerrar", &QWidget::close);
+  entry_->LeaveToWindow(commands);
 }
 
 void FullTableWindow::OpenOn(const QString& verb) {
