@@ -41,6 +41,8 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DFLEXORIA_BUILD_TESTS=OFF -DFLEXORIA_BUILD_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build $(BENCH_BUILD_DIR)
 	$(BENCH_BUILD_DIR)/bench/flexoria-bench
+	@if [ -x $(BENCH_BUILD_DIR)/bench/flexoria-window-bench ]; then \
+	  $(BENCH_BUILD_DIR)/bench/flexoria-window-bench; fi
 	scripts/measure-replay.sh $(BENCH_BUILD_DIR)/cli/flexoria-cli
 	scripts/measure-identify.sh $(BENCH_BUILD_DIR)/cli/flexoria-cli
 	scripts/measure-startup.sh $(BENCH_BUILD_DIR)/ui/flexoria

@@ -113,6 +113,22 @@ class FullTableWindowTest : public ProgramTest {
     QVERIFY(FindCell(window, QStringLiteral("presente"), QStringLiteral("vos")).row < 0);
   }
 
+  void conjugatesAsYouTypeWithTheRemappedKeys() {
+    FullTableWindow& window = TableFor(*program_, QString(), QStringLiteral("no"));
+    for (const QStringList& meant : TableWindowRows(QStringLiteral("typed"))) {
+      EntryOf(&window)->clear();
+      QTest::keyClicks(EntryOf(&window), meant[0]);
+      // Nothing yet while the letters come; the table once they stop.
+      QCOMPARE(window.verb(), QString());
+      QTRY_COMPARE(window.verb(), meant[1]);
+      QVERIFY(TableOf(&window)->rowCount() > 0);
+      QTest::keyClick(EntryOf(&window), Qt::Key_Backspace);
+      QTest::keyClick(EntryOf(&window), Qt::Key_Return);
+      QCOMPARE(window.verb(), meant[1].chopped(1));
+      window.ShowVerb(QString());
+    }
+  }
+
   void fitsOneScreen() {
     FullTableWindow& window = program_->ShowFullTableWindow();
     window.OpenOn(QStringLiteral("lavarse"));
