@@ -244,10 +244,10 @@ void FullTableWindow::SizeColumns() {
   for (const GridCell& cell : grid_.cells) {
     if (cell.column_span == 1) continue;
     int covered = 0;
-    for (int at = 0; at < cell.column_span; ++at) {
-      covered += widths[static_cast<std::size_t>(cell.column + at)];
-    }
-    int& last = widths[static_cast<std::size_t>(cell.column + cell.column_span - 1)];
+    const auto first = static_cast<std::size_t>(cell.column);
+    const auto span = static_cast<std::size_t>(cell.column_span);
+    for (std::size_t at = first; at < first + span; ++at) covered += widths[at];
+    int& last = widths[first + span - 1];
     last += std::max(0, width_of(cell) - covered);
   }
   for (int column = 0; column < grid_.columns; ++column) {

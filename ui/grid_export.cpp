@@ -23,8 +23,9 @@ std::vector<std::vector<const GridCell*>> CellsByPlace(const ParadigmGrid& grid,
   for (const GridCell& cell : grid.cells) {
     const auto row = static_cast<std::size_t>(cell.row);
     places[row][static_cast<std::size_t>(cell.column)] = &cell;
-    for (int next = 1; next < cell.column_span; ++next) {
-      covered[row][static_cast<std::size_t>(cell.column + next)] = true;
+    const auto first = static_cast<std::size_t>(cell.column);
+    for (std::size_t next = 1; next < static_cast<std::size_t>(cell.column_span); ++next) {
+      covered[row][first + next] = true;
     }
   }
   return places;

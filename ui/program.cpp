@@ -7,6 +7,7 @@
 #include "ui/form_lookup_window.h"
 #include "ui/full_table_window.h"
 #include "ui/howto_window.h"
+#include "ui/keep_on_top.h"
 #include "ui/main_window.h"
 
 namespace flexoria::ui {
@@ -52,6 +53,7 @@ HowToWindow& Program::ShowHowToWindow() {
 
 FullTableWindow& Program::ShowFullTableWindow() {
   if (!full_table_window_) full_table_window_ = new FullTableWindow();
+  FollowMainWindowOnTop(*full_table_window_);
   full_table_window_->show();
   full_table_window_->raise();
   full_table_window_->activateWindow();
@@ -66,10 +68,16 @@ FormLookupWindow& Program::ShowFormLookupWindow() {
                                        reading.form_name, reading.person);
     };
   }
+  FollowMainWindowOnTop(*form_lookup_window_);
   form_lookup_window_->show();
   form_lookup_window_->raise();
   form_lookup_window_->activateWindow();
   return *form_lookup_window_;
+}
+
+void Program::FollowMainWindowOnTop(QWidget& window) const {
+  // Opened from a window kept above the others, it must not open behind it.
+  if (main_window_) SetKeepOnTop(&window, IsKeptOnTop(main_window_.get()));
 }
 
 void Program::Exit() {

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <memory>
 
+class QWidget;
+
 namespace flexoria::ui {
 
 class AboutWindow;
@@ -44,6 +46,8 @@ class Program {
   FormLookupWindow* form_lookup_window() const;
 
  private:
+  void FollowMainWindowOnTop(QWidget& window) const;
+
   std::unique_ptr<MainWindow> main_window_;
   QPointer<AboutWindow> about_window_;
   QPointer<HowToWindow> howto_window_;

@@ -17,6 +17,7 @@
 
 #include "tests/ui/table_window_data.h"
 #include "tests/ui/ui_test_support.h"
+#include "ui/keep_on_top.h"
 
 namespace flexoria::ui::testing {
 namespace {
@@ -65,14 +66,18 @@ class FullTableWindowTest : public ProgramTest {
     QCOMPARE(window->windowTitle(), QStringLiteral("Flexoria: tabla completa"));
     QCOMPARE(EntryOf(window)->text(), QStringLiteral("tener"));
     QVERIFY(TableOf(window)->rowCount() > 0);
+    // Above the others as the main window is, or it would open behind it.
+    QVERIFY(IsKeptOnTop(window));
     window->close();
     QVERIFY(!window->isVisible());
+    Child<QAction>(&main, names::kOnTopItem)->trigger();
 
     main.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&main));
     entry->clear();
     QTest::keyClick(entry, Qt::Key_T, Qt::ControlModifier);
     QVERIFY(window->isVisible());
+    QVERIFY(!IsKeptOnTop(window));
     QVERIFY(QTest::qWaitForWindowActive(window));
     QCOMPARE(EntryOf(window)->text(), QString());
     QCOMPARE(QApplication::focusWidget(), EntryOf(window));
@@ -189,7 +194,7 @@ class FullTableWindowTest : public ProgramTest {
     const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
     if (pdftotext.isEmpty() || pdfinfo.isEmpty()) QSKIP("poppler-utils is not installed");
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("tener.pdf"));
+    QString path = folder.filePath(QStringLiteral("tener.pdf"));
     FullTableWindow& window = TableFor(*program_, QStringLiteral("tener"), QStringLiteral("no"));
     QString proposed;
     window.choose_pdf_path = [&](QWidget*, const QString& offered) {
