@@ -36,6 +36,24 @@ constexpr int kCellPadding = 8;
 
 QString OneLine(const QString& text) { return ForDisplay(text).replace(u'\n', u' ').simplified(); }
 
+// Enter saves under the proposed name. Qt's own dialog speaks English
+// without translations installed, so its words are given here; a desktop's
+// own dialog speaks the desktop's language anyway.
+QString AskWhereThePdfGoes(QWidget* parent, const QString& proposed) {
+  QFileDialog dialog(parent, QStringLiteral("Exportar a PDF"), QString(),
+                     QStringLiteral("PDF (*.pdf)"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(QStringLiteral("pdf"));
+  dialog.selectFile(proposed);
+  dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Carpeta:"));
+  dialog.setLabelText(QFileDialog::FileName, QStringLiteral("&Nombre:"));
+  dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+  dialog.setLabelText(QFileDialog::Accept, QStringLiteral("&Guardar"));
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles().value(0);
+}
+
 }  // namespace
 
 FullTableWindow::FullTableWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -44,10 +62,7 @@ FullTableWindow::FullTableWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
   setWindowIcon(ProgramIcon());
   BuildControls();
   BuildShortcuts();
-  choose_pdf_path = [](QWidget* parent_window, const QString& proposed) {
-    return QFileDialog::getSaveFileName(parent_window, QStringLiteral("Exportar a PDF"), proposed,
-                                        QStringLiteral("PDF (*.pdf)"));
-  };
+  choose_pdf_path = AskWhereThePdfGoes;
   typing_pause_.setSingleShot(true);
   typing_pause_.setInterval(kTypingPauseMs);
   connect(&typing_pause_, &QTimer::timeout, this, &FullTableWindow::Conjugate);
