@@ -2,8 +2,8 @@
 # Takes the pictures of the full table and the form lookup for docs/ and
 # the README by driving the real program in a virtual 1280×800 screen as a
 # person would: Comenzar, "tener", Enter, Ctrl+T; Ctrl+E and Enter, which
-# saves tener.pdf in the home folder (here OUTPUT_DIR); then Ctrl+B and
-# "hab`a tenido", typed with the remapped key for í, and Enter.
+# must save tener.pdf in the home folder (a scratch one here); then Ctrl+B
+# and "hab`a tenido", typed with the remapped key for í, and Enter.
 # Needs xvfb-run, xdotool and ImageMagick's import.
 #
 # Usage: window-screenshots.sh PATH/TO/flexoria OUTPUT_DIR [SCALE]
@@ -20,10 +20,10 @@ if [ -z "${FLEXORIA_SHOTS_INSIDE_X:-}" ]; then
 fi
 
 unset QT_QPA_PLATFORM
-rm -f "$out/tener.pdf"
-HOME=$out QT_SCALE_FACTOR=$scale "$program" &
+home=$(mktemp -d)
+HOME=$home QT_SCALE_FACTOR=$scale "$program" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
 
 main=$(timeout 20 xdotool search --sync --name '^F  L  E  X  O  R  I  A$' | head -n 1)
 xdotool windowfocus --sync "$main"
@@ -43,10 +43,9 @@ xdotool key --clearmodifiers ctrl+e
 dialog=$(timeout 10 xdotool search --sync --name '^Exportar a PDF$' | head -n 1)
 xdotool windowfocus --sync "$dialog"
 sleep 0.5
-import -window "$dialog" "$out/save-dialog.png"
 xdotool key Return
 sleep 1
-[ -s "$out/tener.pdf" ] || { echo "no tener.pdf in $out" >&2; exit 1; }
+[ -s "$home/tener.pdf" ] || { echo "Ctrl+E and Enter saved no tener.pdf" >&2; exit 1; }
 xdotool windowfocus --sync "$main"
 sleep 0.3
 xdotool key --clearmodifiers ctrl+b
