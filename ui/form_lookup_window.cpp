@@ -35,6 +35,8 @@ FormLookupWindow::FormLookupWindow(QWidget* parent) : QWidget(parent, Qt::Window
   message_->setAccessibleName(QStringLiteral("Aviso"));
   message_->setTextFormat(Qt::RichText);
   message_->setWordWrap(true);
+  // Its links ("¿Quiso decir …?") are reached by Tab too, and opened by Enter.
+  message_->setTextInteractionFlags(Qt::TextBrowserInteraction);
   message_->setMinimumHeight(message_->fontMetrics().height());
   list_ = new QTableWidget(0, kColumnCount, this);
   list_->setObjectName(QLatin1String(names::kLookupList));

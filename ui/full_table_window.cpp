@@ -82,6 +82,8 @@ void FullTableWindow::BuildControls() {
   message_->setAccessibleName(QStringLiteral("Aviso"));
   message_->setTextFormat(Qt::RichText);
   message_->setWordWrap(true);
+  // Its links ("¿Quiso decir …?") are reached by Tab too, and opened by Enter.
+  message_->setTextInteractionFlags(Qt::TextBrowserInteraction);
   message_->setMinimumHeight(message_->fontMetrics().height());
   table_ = new QTableWidget(this);
   table_->setObjectName(QLatin1String(names::kFullTable));
@@ -108,6 +110,7 @@ void FullTableWindow::BuildControls() {
   layout->addWidget(table_, 1);
   setTabOrder(entry_, vos_);
   setTabOrder(vos_, table_);
+  setTabOrder(table_, message_);
 
   connect(entry_, &QLineEdit::returnPressed, this, &FullTableWindow::Conjugate);
   connect(entry_, &RemappedEntry::typed, &typing_pause_, qOverload<>(&QTimer::start));

@@ -222,6 +222,8 @@ class FullTableWindowTest : public ProgramTest {
     QTableWidget* table = TableOf(&window);
     QCOMPARE(NextTabStop(EntryOf(&window)), vos);
     QCOMPARE(NextTabStop(vos), table);
+    // The message line, where "¿Quiso decir …?" is a link.
+    QCOMPARE(NextTabStop(table), MessageOf(&window));
     const ShownCell first = FindCell(window, QStringLiteral("presente"), QStringLiteral("1"));
     table->setFocus();
     table->setCurrentCell(first.row, first.column);
