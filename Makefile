@@ -50,6 +50,8 @@ bench: deps
 	cmake --build $(BENCH_BUILD_DIR)
 	$(BENCH_BUILD_DIR)/bench/flexoria-bench --benchmark_filter='-BM_Sweep|BM_FullParadigm'
 	bench/full-paradigm-vs-peer.sh $(BENCH_BUILD_DIR)/bench/flexoria-bench
+	@if [ -x $(BENCH_BUILD_DIR)/bench/flexoria-window-bench ]; then \
+	  $(BENCH_BUILD_DIR)/bench/flexoria-window-bench; fi
 	scripts/measure-replay.sh $(BENCH_BUILD_DIR)/cli/flexoria-cli
 	scripts/measure-identify.sh $(BENCH_BUILD_DIR)/cli/flexoria-cli
 	scripts/measure-startup.sh $(BENCH_BUILD_DIR)/ui/flexoria

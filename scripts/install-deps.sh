@@ -5,13 +5,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libqt6printsupport6
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev rapidjson-dev
   fonts-liberation
   xvfb xauth xdotool x11-utils
   clang libclang-rt-14-dev clang-format clang-tidy
-  desktop-file-utils appstream dpkg-dev file time librsvg2-bin
+  desktop-file-utils appstream dpkg-dev file time librsvg2-bin poppler-utils
   debhelper lintian
 )
 

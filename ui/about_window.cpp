@@ -62,6 +62,7 @@ AboutWindow::AboutWindow(Program& program) : program_(program) {
   setObjectName(QLatin1String(names::kAboutWindow));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromUtf16(kAboutCaption));
+  setAccessibleName(QStringLiteral("Acerca de Flexoria"));
   setWindowIcon(ProgramIcon());
   setFixedSize(Px(6120), Px(3585));
   setFont(SansSerifFont(12));
@@ -86,6 +87,7 @@ AboutWindow::AboutWindow(Program& program) : program_(program) {
 void AboutWindow::BuildPanel() {
   // The product name stands in the band left of the animation.
   panel_ = new Panel3D(QString::fromUtf16(kPanelCaption), TwipRect(120, 120, 3720, 840), this);
+  panel_->setAccessibleName(QStringLiteral("Flexoria"));
   panel_->setObjectName(QLatin1String(names::kAboutPanel));
   panel_->setGeometry(TwipRect(360, 240, 5415, 2670));
   panel_->setFont(SansSerifFont(13.5));

@@ -38,12 +38,14 @@ QString UsageText() {
                      "opción deseada con el ratón o con el teclado (pulsando la letra "
                      "subrayada). Si se cambia el verbo, pero se mantiene la opción, hay que "
                      "hacer clic sobre el botón \"Conjugar\" o pulsar \"Enter\"."),
-      QStringLiteral("Las formas compuestas de los verbos no vienen incluidas en esta versión del "
-                     "programa, ya que su formación (la forma correspondiente del verbo "
-                     "\"haber\" y el participio) no debe suponer ninguna dificultad para el "
-                     "usuario. Sin embargo, en la versión definitiva se ofrecerán también estas "
-                     "formas. Si durante el uso del programa se descubre cualquier error, por "
-                     "favor, avísese al autor por E-mail (") +
+      QStringLiteral("Las formas compuestas, el imperativo completo (afirmativo y negativo), las "
+                     "formas de vos y los verbos pronominales (\"lavarse\") se encuentran en la "
+                     "tabla completa del verbo: menú \"Archivo\", \"Tabla completa…\" (Ctrl+T). "
+                     "En ella, Ctrl+C copia la tabla o la casilla elegida, Ctrl+P la imprime y "
+                     "Ctrl+E la guarda en PDF. Para saber de qué verbo es una forma "
+                     "(\"tuvieron\", \"había tenido\"), sirve \"Buscar una forma…\" (Ctrl+B), "
+                     "en el mismo menú. Si durante el uso del programa se descubre cualquier "
+                     "error, por favor, avísese al autor por E-mail (") +
           QString::fromUtf16(kContactAddress) + QStringLiteral(") para corregirlo."),
   };
   QStringList indented;

@@ -58,6 +58,7 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QLatin1String(names::kHowToWindow));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("C ó mo    u s a r   F l e x o r i a "));
+  setAccessibleName(QStringLiteral("Cómo usar Flexoria"));
   setWindowIcon(ProgramIcon());
   setFixedSize(Px(9120), Px(7020));
   setFont(SansSerifFont(8.25));

@@ -16,11 +16,14 @@
 #include "ui/colours.h"
 #include "ui/desktop.h"
 #include "ui/fonts.h"
+#include "ui/form_lookup_window.h"
+#include "ui/full_table_window.h"
 #include "ui/keep_on_top.h"
 #include "ui/key_remap.h"
 #include "ui/line_canvas.h"
 #include "ui/object_names.h"
 #include "ui/program.h"
+#include "ui/result_description.h"
 #include "ui/text_bridge.h"
 #include "ui/twips.h"
 
@@ -71,6 +74,7 @@ bool IsEnterKey(const QKeyEvent& key) {
 MainWindow::MainWindow(Program& program) : program_(program) {
   setObjectName(QLatin1String(names::kMainWindow));
   setWindowTitle(QStringLiteral("F  L  E  X  O  R  I  A"));
+  setAccessibleName(QStringLiteral("Flexoria"));
   setWindowIcon(ProgramIcon());
   setFont(TimesFont(12));
   auto* client = new LineCanvas(this);
@@ -103,6 +107,9 @@ void MainWindow::BuildResultDisplay(LineCanvas* client) {
                             Qt::AlignHCenter);
   stem_column_ = AddLabel(client, names::kStemColumn, QRect(), TimesFont(12), Qt::AlignRight);
   ending_column_ = AddLabel(client, names::kEndingColumn, QRect(), TimesFont(12), Qt::AlignLeft);
+  person_column_->setAccessibleName(QStringLiteral("Personas"));
+  stem_column_->setAccessibleName(QStringLiteral("Raíces"));
+  ending_column_->setAccessibleName(QStringLiteral("Terminaciones"));
   SetResultCells({});
   for (const QLine& line : kResultBox) client->AddLine({line, kLineBlue, kBoxLineWidth});
 }
@@ -113,6 +120,7 @@ void MainWindow::BuildEntry(QWidget* client) {
   entry_->setGeometry(TwipRect(720, 3000, 2775, 420));
   entry_->setFont(TimesFont(12));
   entry_->setAlignment(Qt::AlignCenter);
+  entry_->setAccessibleName(QStringLiteral("Verbo"));
   entry_->hide();
   se_hint_ = AddLabel(client, names::kSeHint, TwipRect(720, 3480, 2775, 255), SansSerifFont(9.75),
                       Qt::AlignHCenter);
@@ -150,6 +158,12 @@ void MainWindow::BuildMenus() {
   on_top_item_ = file_menu->addAction(QStringLiteral("On&Top"));
   on_top_item_->setObjectName(QLatin1String(names::kOnTopItem));
   on_top_item_->setCheckable(true);
+  QAction* full_table_item = file_menu->addAction(QStringLiteral("&Tabla completa…"));
+  full_table_item->setObjectName(QLatin1String(names::kFullTableItem));
+  full_table_item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+  QAction* lookup_item = file_menu->addAction(QStringLiteral("&Buscar una forma…"));
+  lookup_item->setObjectName(QLatin1String(names::kLookupItem));
+  lookup_item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
   QMenu* help_menu = menuBar()->addMenu(QStringLiteral("Ayu&da"));
   help_menu->setObjectName(QLatin1String(names::kHelpMenu));
   QAction* howto_item = help_menu->addAction(QStringLiteral("&Cómo Usar"));
@@ -157,6 +171,8 @@ void MainWindow::BuildMenus() {
   QAction* about_item = help_menu->addAction(QStringLiteral("&Acerca de Flexoria"));
   about_item->setObjectName(QLatin1String(names::kAboutItem));
   connect(on_top_item_, &QAction::triggered, this, &MainWindow::FollowOnTopCheckMark);
+  connect(full_table_item, &QAction::triggered, this, &MainWindow::ShowFullTable);
+  connect(lookup_item, &QAction::triggered, this, &MainWindow::ShowFormLookup);
   connect(howto_item, &QAction::triggered, this, &MainWindow::ShowHowTo);
   connect(about_item, &QAction::triggered, this, &MainWindow::ShowAbout);
 }
@@ -186,6 +202,7 @@ void MainWindow::SetTenseTitle(TextView title) { tense_title_->setText(ToQString
 
 void MainWindow::SetPersonColumn(TextView persons) {
   person_column_->setText(ForDisplay(ToQString(persons)));
+  DescribeResult();
 }
 
 void MainWindow::SetResultCells(const FormCells& cells) {
@@ -197,6 +214,15 @@ void MainWindow::SetResultCells(const FormCells& cells) {
   ending_column_->setText(DisplayedColumn(cells.endings, cells.count));
   ending_column_->adjustSize();
   ending_column_->move(Px(kEndingColumnLeft), Px(kColumnsTop));
+  shown_cells_ = cells;
+  DescribeResult();
+}
+
+void MainWindow::DescribeResult() {
+  const QString read = PersonByPerson(person_column_->text(), shown_cells_);
+  for (QLabel* column : {person_column_, stem_column_, ending_column_}) {
+    column->setAccessibleDescription(read);
+  }
 }
 
 void MainWindow::SetEndingColour(std::uint32_t rgb) { SetTextColour(ending_column_, QRgb{rgb}); }
@@ -254,6 +280,10 @@ void MainWindow::FollowOnTopCheckMark() {
 }
 
 void MainWindow::ShowHowTo() { program_.ShowHowToWindow(); }
+
+void MainWindow::ShowFullTable() { program_.ShowFullTableWindow().OpenOn(entry_->text()); }
+
+void MainWindow::ShowFormLookup() { program_.ShowFormLookupWindow(); }
 
 void MainWindow::ShowAbout() { program_.ShowAboutWindow().StayUntilClosed(); }
 

@@ -48,6 +48,8 @@ class MainWindow : public QMainWindow, public RequestUi {
   void QueueEnterForPickedOption();
   void FollowOnTopCheckMark();
   void ShowHowTo();
+  void ShowFullTable();
+  void ShowFormLookup();
   void ShowAbout();
 
  private:
@@ -63,10 +65,12 @@ class MainWindow : public QMainWindow, public RequestUi {
   void OnFocusChanged(QWidget* old_focus, QWidget* new_focus);
   void RunPendingLostFocus();
   void ConjugateOnLeavingEntry();
+  void DescribeResult();
 
   Program& program_;
   ConjugationSession session_;
   mutable Text entry_text_;
+  FormCells shown_cells_;
   // The entry box lost the focus to a mouse press; its request runs once
   // the click is over.
   bool lost_focus_pending_ = false;

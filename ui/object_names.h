@@ -26,6 +26,8 @@ inline constexpr char kConditionalGroup[] = "Label6";
 inline constexpr char kNonPersonalGroup[] = "Label7";
 inline constexpr char kFileMenu[] = "mnuFile";
 inline constexpr char kOnTopItem[] = "mnuontop";
+inline constexpr char kFullTableItem[] = "mnutabla";
+inline constexpr char kLookupItem[] = "mnubuscar";
 inline constexpr char kHelpMenu[] = "mnuAyuda";
 inline constexpr char kHowToItem[] = "mnucomo";
 inline constexpr char kAboutItem[] = "acerca";
@@ -56,5 +58,18 @@ inline constexpr char kUsageHeading[] = "Label2";
 inline constexpr char kAccentsHeading[] = "Label3";
 inline constexpr char kHelpBox[] = "Text1";
 inline constexpr char kHowToOkButton[] = "Command1";
+
+// The full table.
+inline constexpr char kFullTableWindow[] = "TablaCompleta";
+inline constexpr char kFullTableEntry[] = "verbo";
+inline constexpr char kVosCheck[] = "conVos";
+inline constexpr char kFullTableMessage[] = "aviso";
+inline constexpr char kFullTable[] = "tabla";
+
+// The form lookup.
+inline constexpr char kLookupWindow[] = "BuscarForma";
+inline constexpr char kLookupEntry[] = "forma";
+inline constexpr char kLookupMessage[] = "aviso";
+inline constexpr char kLookupList[] = "lecturas";
 
 }  // namespace flexoria::ui::names

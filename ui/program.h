@@ -4,9 +4,13 @@
 #include <QPointer>
 #include <memory>
 
+class QWidget;
+
 namespace flexoria::ui {
 
 class AboutWindow;
+class FormLookupWindow;
+class FullTableWindow;
 class HowToWindow;
 class MainWindow;
 
@@ -24,6 +28,8 @@ class Program {
   MainWindow& ShowMainWindow();
   AboutWindow& ShowAboutWindow();
   HowToWindow& ShowHowToWindow();
+  FullTableWindow& ShowFullTableWindow();
+  FormLookupWindow& ShowFormLookupWindow();
 
   // Ends the program at once, closing every window.
   void Exit();
@@ -36,11 +42,18 @@ class Program {
   MainWindow* main_window() const { return main_window_.get(); }
   AboutWindow* about_window() const;
   HowToWindow* howto_window() const;
+  FullTableWindow* full_table_window() const;
+  FormLookupWindow* form_lookup_window() const;
 
  private:
+  void FollowMainWindowOnTop(QWidget& window) const;
+
   std::unique_ptr<MainWindow> main_window_;
   QPointer<AboutWindow> about_window_;
   QPointer<HowToWindow> howto_window_;
+  // Kept when closed, so that they open again at once.
+  QPointer<FullTableWindow> full_table_window_;
+  QPointer<FormLookupWindow> form_lookup_window_;
   bool splash_done_ = false;
   bool exiting_ = false;
 };
