@@ -5,6 +5,7 @@
 #include "core/enclitics.h"
 #include "core/participle_choice.h"
 #include "engine/restricted_use.h"
+#include "lexicon/lexicon.h"
 
 namespace flexoria {
 namespace {
@@ -116,16 +117,19 @@ FullParadigm::FullParadigm() {
   result_.notices.clear();
 }
 
-const FullParadigmResult& FullParadigm::Conjugate(TextView entry, bool vos) {
-  result_.entry.assign(entry);
+const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
+  ReadEntry(typed, result_.entry);
+  const TextView entry = result_.entry;
   result_.notices.clear();
   result_.refusal.reset();
+  result_.suggestions.clear();
   result_.form_count = 0;
   result_.pronominal = EndsWith(entry, kPronominalTail);
   const TextView bare =
       result_.pronominal ? entry.substr(0, entry.size() - kPronominalTail.size()) : entry;
   if (!RunSimpleForms(bare, simple_)) return result_;
   verb_.assign(session_.state().Verb);
+  if (session_.state().Found != 1) SuggestAccents();
   ChooseParticiple();
   const auto forms = FullParadigmForms();
   for (std::size_t i = 0; i < forms.size(); ++i) BuildForm(forms[i], vos, result_.forms[i]);
@@ -154,6 +158,13 @@ bool FullParadigm::RunSimpleForms(TextView bare, std::array<FormCells, kOptionCo
     into[static_cast<std::size_t>(option)] = *request.cells;
   }
   return true;
+}
+
+void FullParadigm::SuggestAccents() {
+  for (const TextView verb : SameWithoutAccents(verb_)) {
+    Text& suggestion = result_.suggestions.emplace_back(verb);
+    if (result_.pronominal) suggestion += kPronominalTail;
+  }
 }
 
 void FullParadigm::ChooseParticiple() {

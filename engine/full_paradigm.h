@@ -46,12 +46,15 @@ struct FullForm {
 };
 
 struct FullParadigmResult {
-  Text entry;  // as typed
+  Text entry;  // as read (ReadEntry)
   bool pronominal = false;
   // The notices, each once, in the order the requests showed them.
   std::vector<Message> notices;
   // The message of a refused entry; nothing was conjugated then.
   std::optional<Message> refusal;
+  // For an infinitive not in the lexicon, the listed ones written like it
+  // but for accents ("reir": reír), pronominal when the entry was.
+  std::vector<Text> suggestions;
   std::size_t form_count = 0;  // 0 when nothing was conjugated
   std::array<FullForm, kFullParadigmFormCount> forms;
 
@@ -65,7 +68,7 @@ class FullParadigm {
  public:
   FullParadigm();
 
-  // Conjugates `entry` as typed. An infinitive followed by "se" is taken as
+  // Conjugates `entry` as typed, once read. An infinitive followed by "se" is taken as
   // a pronominal verb. With `vos`, every form with persons gets a vos row
   // after tú's. The result is valid until the next call.
   const FullParadigmResult& Conjugate(TextView entry, bool vos);
@@ -78,6 +81,7 @@ class FullParadigm {
 
   bool RunSimpleForms(TextView bare, std::array<FormCells, kOptionCount + 1>& into);
   void ChooseParticiple();
+  void SuggestAccents();
   Cell VerbCell(int option, int person);
   Cell HaberCell(int option, int person);
   static Cell CellOf(const std::array<FormCells, kOptionCount + 1>& views, int option, int person,
