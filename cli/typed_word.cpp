@@ -55,7 +55,7 @@ std::string ShownSafely(std::string_view bytes) {
 }
 
 std::string WordProblemMessage(WordProblem problem, std::string_view bytes) {
-  const std::string quoted = "«" + ShownSafely(bytes) + "»";
+  std::string quoted = "«" + ShownSafely(bytes) + "»";
   switch (problem) {
     case WordProblem::kEmpty:
       return "una palabra vacía";
