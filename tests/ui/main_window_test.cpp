@@ -116,8 +116,8 @@ class MainWindowTest : public ProgramTest {
       const QStringList stems = LabelText(names::kStemColumn).split(QLatin1Char('\n'));
       const QStringList endings = LabelText(names::kEndingColumn).split(QLatin1Char('\n'));
       QCOMPARE(stems.size(), qsizetype(row.forms.size() + 1));
-      for (std::size_t at = 0; at < row.forms.size(); ++at) {
-        const auto line = static_cast<qsizetype>(at + 1);
+      for (qsizetype line = 1; line < stems.size(); ++line) {
+        const auto at = static_cast<std::size_t>(line - 1);
         QCOMPARE(stems[line] + endings[line], QString::fromStdString(row.forms[at]));
       }
     }
