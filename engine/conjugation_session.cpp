@@ -1,5 +1,7 @@
 #include "engine/conjugation_session.h"
 
+#include <algorithm>
+
 #include "catalogues/irregular_catalogue.h"
 #include "catalogues/stem_change.h"
 #include "core/monosyllable_accents.h"
@@ -12,14 +14,6 @@
 namespace flexoria {
 namespace {
 
-// Only the space character counts as a blank: tabs and no-break spaces stay.
-TextView TrimBlanks(TextView text) {
-  const auto first = text.find_first_not_of(U' ');
-  if (first == TextView::npos) return {};
-  const auto last = text.find_last_not_of(U' ');
-  return text.substr(first, last - first + 1);
-}
-
 bool IsInfinitiveEnding(TextView tail) {
   return tail == U"er" || tail == U"ar" || tail == U"ir" || tail == U"ír";
 }
@@ -29,8 +23,16 @@ bool IsBareEnding(TextView verb) { return verb == U"ar" || verb == U"er" || verb
 
 }  // namespace
 
+// Only the space character counts as a blank: tabs and no-break spaces stay.
+void ReadEntry(TextView typed, Text& read) {
+  const TextView trimmed = Trim(typed);
+  read.resize(trimmed.size());
+  std::ranges::transform(trimmed, read.begin(), LowerLatin1);
+}
+
 RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
-  const TextView entry = ui.EntryText();
+  ReadEntry(ui.EntryText(), entry_);
+  const TextView entry = entry_;
   RequestResult result;
   result.outcome = AcceptEntry(ui, entry);
   if (result.refused()) return result;
@@ -63,7 +65,7 @@ RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
 }
 
 RequestOutcome ConjugationSession::AcceptEntry(RequestUi& ui, TextView entry) {
-  state_.Verb.assign(TrimBlanks(entry));
+  state_.Verb.assign(entry);
   const TextView tail = LastChars(entry, 2);
   if (tail == U"se") {
     ui.ShowMessage(kReflexiveMessage, kRequestTitle);

@@ -26,6 +26,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 echo "$depends" | grep -q 'libc6 (>=' || fail "library dependencies were not worked out"
 echo "$depends" | grep -q 'libstdc++6' || fail "libstdc++6 is missing from Depends"
+echo "$depends" | grep -q 'libicu' || fail "ICU is missing from Depends"
 
 dpkg -x "$deb" "$work/root"
 for path in usr/bin/flexoria-cli usr/share/applications/io.github.flexoria.Flexoria.desktop \
