@@ -13,6 +13,7 @@
 #include "cli/paradigm_json.h"
 #include "cli/paradigm_table.h"
 #include "cli/terminal_text.h"
+#include "cli/typed_word.h"
 #include "engine/form_table.h"
 #include "engine/full_paradigm.h"
 
@@ -20,7 +21,6 @@ namespace flexoria {
 namespace {
 
 constexpr std::string_view kCannotConjugate = "no se puede conjugar.";
-constexpr std::string_view kNotUtf8 = "flexoria-cli conjugate: un verbo no está en UTF-8 válido.\n";
 
 // Conjugates and reports verb after verb through one paradigm, whose
 // buffers every verb reuses.
@@ -33,6 +33,9 @@ class Conjugator {
     const FullParadigmResult& paradigm = paradigm_.Conjugate(entry, request_.vos);
     for (const Message& notice : paradigm.notices) {
       err_ << MessageForTerminal(paradigm.entry, notice) << '\n';
+    }
+    if (!paradigm.suggestions.empty()) {
+      err_ << SuggestionForTerminal(paradigm.entry, paradigm.suggestions) << '\n';
     }
     if (paradigm.refusal) {
       err_ << MessageForTerminal(paradigm.entry, *paradigm.refusal) << '\n';
@@ -49,22 +52,10 @@ class Conjugator {
       WriteParadigmTable(out_, paradigm, request_.form, {request_.colour, request_.width});
     }
     shown_any_ = shown_any_ || paradigm.conjugated();
-    if (!paradigm.conjugated()) status_ = kExitRefused;
+    if (!paradigm.conjugated()) refused_ = true;
   }
 
-  void RunLines(std::istream& in) {
-    for (std::string line; ReadLine(in, line);) {
-      if (line.empty()) continue;
-      if (!DecodeUtf8(line, entry_)) {
-        err_ << kNotUtf8;
-        status_ = kExitUsage;
-        continue;
-      }
-      Run(entry_);
-    }
-  }
-
-  int status() const { return status_; }
+  bool refused() const { return refused_; }
 
  private:
   const ConjugateRequest& request_;
@@ -72,9 +63,8 @@ class Conjugator {
   std::ostream& err_;
   FullParadigm paradigm_;
   std::string json_;
-  Text entry_;
   bool shown_any_ = false;
-  int status_ = kExitOk;
+  bool refused_ = false;
 };
 
 std::string FormsHelp() {
@@ -99,24 +89,11 @@ int TerminalColumns() {
 
 int RunConjugate(const ConjugateRequest& request, std::istream& in, std::ostream& out,
                  std::ostream& err) {
-  std::vector<Text> entries;
-  for (const std::string& verb : request.verbs) {
-    auto entry = DecodeUtf8(verb);
-    if (!entry) {
-      err << kNotUtf8;
-      return kExitUsage;
-    }
-    entries.push_back(std::move(*entry));
-  }
   Conjugator conjugator(request, out, err);
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (request.verbs[i] == kVerbsFromInput) {
-      conjugator.RunLines(in);
-    } else {
-      conjugator.Run(entries[i]);
-    }
-  }
-  return conjugator.status();
+  const int status = ReadWords(request.verbs, in, err, "conjugar",
+                               [&](std::string_view, const Text& verb) { conjugator.Run(verb); });
+  if (status != kExitOk) return status;
+  return conjugator.refused() ? kExitRefused : kExitOk;
 }
 
 bool ShouldColour(bool stdout_is_terminal, const char* no_color) {
@@ -137,10 +114,12 @@ Command AddConjugateCommand(CLI::App& app) {
   auto form = std::make_shared<std::string>();
   CLI::App* parser = app.add_subcommand(
       "conjugate", "Conjuga cada VERBO en todas sus formas, o en la forma pedida.");
+  parser->alias("conjugar");
   parser
       ->add_option("VERBO", options->verbs,
                    "Infinitivos, tal como se escribirían en la ventana; con «se», el verbo "
                    "pronominal; «-» los lee de la entrada, uno por línea.")
+      ->type_name("")
       ->required();
   const CLI::Validator form_check(
       [](std::string& text) -> std::string {
@@ -156,7 +135,11 @@ Command AddConjugateCommand(CLI::App& app) {
   parser->add_flag("--vos", options->vos, "Añade las formas de vos tras las de tú.");
   parser->footer(FormsHelp() +
                  "\nLas terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"
-                 "Los avisos van a la salida de error; un verbo rechazado termina con estado 1.");
+                 "Los avisos van a la salida de error, con las tildes que quizá faltan a un\n"
+                 "infinitivo desconocido («reir: ¿Quiso decir reír?»).\n"
+                 "Estado de salida: 0 bien, 1 si algún verbo se rechaza, 2 si alguno está vacío,\n"
+                 "tiene más de 64 caracteres, caracteres de control o no está en UTF-8 válido;\n"
+                 "en la entrada, las líneas en blanco no cuentan y cada error lleva su línea.");
   auto run = [options, form] {
     if (!form->empty()) options->form = FindForm(*form);
     const bool terminal = isatty(STDOUT_FILENO) == 1;

@@ -10,11 +10,8 @@ namespace flexoria {
 
 struct FormSpec;
 
-// The verb that stands for "read the infinitives from standard input".
-inline constexpr std::string_view kVerbsFromInput = "-";
-
 struct ConjugateRequest {
-  std::vector<std::string> verbs;  // UTF-8, exactly as typed
+  std::vector<std::string> verbs;  // as typed; each is checked by the input rule
   const FormSpec* form = nullptr;  // every form when null
   bool json = false;
   bool colour = false;
@@ -24,7 +21,8 @@ struct ConjugateRequest {
 
 // Writes the forms to `out` and the window's messages to `err`; "-" among
 // the verbs reads one infinitive per line from `in`. Returns the exit
-// status: 1 when some verb was refused, 2 when a verb is not UTF-8.
+// status: 2 when some verb broke the input rule (cli/typed_word.h), else 1
+// when some verb was refused.
 int RunConjugate(const ConjugateRequest& request, std::istream& in, std::ostream& out,
                  std::ostream& err);
 

@@ -10,6 +10,7 @@
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
 #include "cli/terminal_text.h"
+#include "cli/typed_word.h"
 #include "lookup/form_lookup.h"
 
 namespace flexoria {
@@ -18,57 +19,51 @@ namespace {
 constexpr std::size_t kFlushAt = 1 << 16;
 constexpr std::string_view kOlderSpelling = "ortografía anterior a 2010";
 
-std::string_view ProblemText(TypedFormProblem problem) {
-  switch (problem) {
-    case TypedFormProblem::kEmpty:
-      return "una forma vacía";
-    case TypedFormProblem::kControlCharacter:
-      return "una forma con caracteres de control";
-    case TypedFormProblem::kTooLong:
-      return "una forma de más de 64 caracteres";
-    case TypedFormProblem::kInvalidUtf8:
-    case TypedFormProblem::kNone:
-      break;
-  }
-  return "una forma que no está en UTF-8 válido";
-}
-
 class Identifier {
  public:
   Identifier(const IdentifyRequest& request, std::ostream& out, std::ostream& err)
-      : request_(request), out_(out), err_(err), lookup_(EmbeddedFormIndex()) {
-    invalid_.problem = TypedFormProblem::kInvalidUtf8;
-  }
+      : request_(request), out_(out), err_(err), lookup_(EmbeddedFormIndex()) {}
 
-  void Identify(std::string_view typed_utf8) {
-    const bool valid = DecodeUtf8(typed_utf8, typed_);
-    const Identification& answer = valid ? lookup_.Identify(typed_) : invalid_;
-    if (answer.problem != TypedFormProblem::kNone) {
-      status_ = kExitUsage;
-      Flush();
-      err_ << "flexoria-cli identify: " << ProblemText(answer.problem) << ".\n";
-    } else if (answer.readings.empty() && status_ == kExitOk) {
-      status_ = kExitRefused;
-    }
+  void Identify(const Text& typed) {
+    const Identification& answer = lookup_.Identify(typed);
+    if (answer.readings.empty()) refused_ = true;
+    typed_utf8_.clear();
+    AppendUtf8(typed, typed_utf8_);
     if (request_.json) {
-      WriteJson(typed_utf8, valid, answer);
+      WriteJson(typed, answer);
     } else {
-      WriteLines(typed_utf8, answer);
+      WriteLines(typed_utf8_, answer);
     }
     if (buffer_.size() >= kFlushAt) Flush();
   }
 
-  int Finish() {
+  // A form that broke the input rule: its message goes to standard error
+  // after what came before it, and JSON keeps one object per form.
+  void Refuse(std::string_view typed, WordProblem problem) {
+    if (request_.json) {
+      JsonWriter json(buffer_);
+      json.BeginObject();
+      json.Utf8String("form", ShownSafely(typed));
+      json.Utf8String("error", WordProblemMessage(problem, typed));
+      json.BeginArray("readings");
+      json.EndArray();
+      json.BeginArray("suggestions");
+      json.EndArray();
+      json.EndObject();
+      json.Flush();
+      buffer_ += '\n';
+    }
     Flush();
-    return status_;
   }
 
- private:
+  bool refused() const { return refused_; }
+
   void Flush() {
     out_ << buffer_;
     buffer_.clear();
   }
 
+ private:
   void WriteReadingLine(const FormReading& reading) {
     buffer_.append(reading.before).append(reading.stem);
     if (request_.colour && !reading.ending.empty()) {
@@ -94,22 +89,16 @@ class Identifier {
         buffer_.append(answer.suggestions[at]);
       }
       buffer_.append("?\n");
-    } else if (!answer.found() && answer.problem == TypedFormProblem::kNone) {
+    } else if (!answer.found()) {
       Flush();
       err_ << typed << ": no es una forma de ningún verbo que conozca Flexoria.\n";
     }
   }
 
-  void WriteJson(std::string_view typed, bool valid, const Identification& answer) {
+  void WriteJson(const Text& typed, const Identification& answer) {
     JsonWriter json(buffer_);
     json.BeginObject();
-    if (valid) {
-      json.String("form", typed_);
-    } else {
-      json.String("form", DecodeLossy(typed));
-    }
-    if (answer.problem != TypedFormProblem::kNone)
-      json.Utf8String("error", ProblemText(answer.problem));
+    json.String("form", typed);
     json.BeginArray("readings");
     for (const FormReading& reading : answer.readings) {
       json.BeginObject();
@@ -147,25 +136,14 @@ class Identifier {
     return fragment;
   }
 
-  // Bytes that are no UTF-8 become U+FFFD, so that JSON stays valid.
-  static Text DecodeLossy(std::string_view bytes) {
-    Text text;
-    for (const char c : bytes) {
-      const auto byte = static_cast<unsigned char>(c);
-      text += byte < 0x80 ? static_cast<char32_t>(byte) : U'\uFFFD';
-    }
-    return text;
-  }
-
   const IdentifyRequest& request_;
   std::ostream& out_;
   std::ostream& err_;
   FormLookup lookup_;
-  Identification invalid_;
-  Text typed_;
+  std::string typed_utf8_;
   std::string buffer_;
   std::vector<std::string> label_json_;
-  int status_ = kExitOk;
+  bool refused_ = false;
 };
 
 }  // namespace
@@ -177,40 +155,43 @@ int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& 
     return kExitFailure;
   }
   Identifier identifier(request, out, err);
-  std::string line;
-  for (const std::string& form : request.forms) {
-    if (form != "-") {
-      identifier.Identify(form);
-      continue;
-    }
-    while (ReadLine(in, line)) identifier.Identify(line);
-  }
-  return identifier.Finish();
+  const int status = ReadWords(
+      request.forms, in, err, "identificar",
+      [&identifier](std::string_view, const Text& typed) { identifier.Identify(typed); },
+      [&identifier](std::string_view typed, WordProblem problem) {
+        identifier.Refuse(typed, problem);
+      });
+  identifier.Flush();
+  if (status != kExitOk) return status;
+  return identifier.refused() ? kExitRefused : kExitOk;
 }
 
 Command AddIdentifyCommand(CLI::App& app) {
   auto request = std::make_shared<IdentifyRequest>();
   CLI::App* parser =
       app.add_subcommand("identify", "Dice de qué verbo, forma y persona es cada FORMA conjugada.");
+  parser->alias("identificar");
   parser
       ->add_option("FORMA", request->forms,
                    "Formas conjugadas (tuvieron, «he tenido», «no tengas», vámonos); «-» lee "
                    "una por línea de la entrada.")
+      ->type_name("")
       ->required();
   parser->add_flag("--json", request->json,
                    "Escribe un objeto JSON por forma, en el orden dado, con todas sus lecturas.");
   parser->footer(
       "Cada lectura sale en una línea: la forma con su raíz y su terminación, el infinitivo,\n"
-      "la forma verbal y la persona. Se reconocen todas las formas de «conjugate»: los tiempos\n"
+      "la forma verbal y la persona. Se reconocen todas las formas de «conjugar»: los tiempos\n"
       "compuestos, el imperativo entero, vos (tenés) y el verbo pronominal de cada infinitivo\n"
-      "(«me lavo», lávate: lavarse). No importan las mayúsculas ni los blancos de los extremos;\n"
+      "(«me lavo», lávate: lavarse). No importan las mayúsculas ni los espacios de los extremos;\n"
       "una forma escrita sin tildes (tenia) o con las teclas de la ventana (ten`a) sugiere\n"
       "las formas con tilde: «¿Quiso decir tenía?». Una forma con la tilde que se escribía\n"
       "antes de 2010 (rió, guié) se lee como la de hoy, con la nota «ortografía anterior a 2010».\n"
       "Las terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"
       "Estado de salida: 0 si todas las formas se reconocen, 1 si alguna no es una forma\n"
       "conocida (aunque haya sugerencias), 2 si alguna está vacía, es demasiado larga,\n"
-      "tiene caracteres de control o no está en UTF-8 válido.");
+      "tiene caracteres de control o no está en UTF-8 válido. En la entrada, las líneas en\n"
+      "blanco no cuentan y cada error lleva el número de su línea.");
   auto run = [request] {
     request->colour = ShouldColour(isatty(STDOUT_FILENO) == 1, std::getenv("NO_COLOR"));
     return RunIdentify(*request, std::cin, std::cout, std::cerr);

@@ -7,8 +7,10 @@
 
 namespace flexoria {
 
-// One line per word on `out`. Returns the exit status: 0 when every word is
-// listed, 1 when some is not, 2 when a word is not UTF-8.
-int RunLexicon(const std::vector<std::string>& words, std::ostream& out, std::ostream& err);
+// One line per word on `out`, "-" reading one word per line from `in`.
+// Returns the exit status: 0 when every word is listed, 1 when some is
+// not, 2 when some word broke the input rule (cli/typed_word.h).
+int RunLexicon(const std::vector<std::string>& words, std::istream& in, std::ostream& out,
+               std::ostream& err);
 
 }  // namespace flexoria

@@ -5,12 +5,16 @@
 
 #include "cli/commands.h"
 #include "cli/exit_status.h"
+#include "cli/parser_spanish.h"
+#include "cli/typed_word.h"
 
 namespace {
 
 int Run(int argc, char** argv) {
   CLI::App app{"Flexoria: conjugador de verbos españoles, en la línea de órdenes.", "flexoria-cli"};
-  // Set before the commands are added, which copy the help flag.
+  // Set before the commands are added, which copy the help flag, the
+  // formatter and the failure hook.
+  flexoria::SpeakSpanish(app);
   app.set_help_flag("-h,--help", "Muestra esta ayuda y termina.");
   app.set_version_flag("--version", std::string(FLEXORIA_VERSION), "Muestra la versión y termina.");
   app.require_subcommand(1);
@@ -20,13 +24,14 @@ int Run(int argc, char** argv) {
 
   const std::array commands{flexoria::AddConjugateCommand(app), flexoria::AddIdentifyCommand(app),
                             flexoria::AddLexiconCommand(app), flexoria::AddReplayCommand(app)};
+  flexoria::ListCommandsInSpanish(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::RequiredError& e) {
     if (app.remaining().empty()) return app.exit(e) == 0 ? flexoria::kExitOk : flexoria::kExitUsage;
-    std::cerr
-        << "«" << app.remaining().front() << "» no es una orden de flexoria-cli: "
-        << "use conjugate, identify, lexicon o replay.\nRun with --help for more information.\n";
+    std::cerr << "flexoria-cli: «" << flexoria::ShownSafely(app.remaining().front())
+              << "» no es una orden: use conjugar, identificar, lexico o repetir.\n"
+              << "Más información con «flexoria-cli --help».\n";
     return flexoria::kExitUsage;
   } catch (const CLI::ParseError& e) {
     const int status = app.exit(e);

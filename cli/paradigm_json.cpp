@@ -73,6 +73,9 @@ void AppendParadigmJson(const FullParadigmResult& paradigm, const FormSpec* only
   } else {
     json.Null("refusal");
   }
+  json.BeginArray("suggestions");
+  for (const Text& suggestion : paradigm.suggestions) json.Utf8Value(EncodeUtf8(suggestion));
+  json.EndArray();
   json.BeginArray("forms");
   for (const FullForm& form : paradigm.Forms()) {
     if (only == nullptr || only == form.form) WriteForm(json, form);

@@ -170,4 +170,13 @@ std::string MessageForTerminal(TextView entry, const Message& message) {
   return line + ": " + PlainLines(message.text);
 }
 
+std::string SuggestionForTerminal(TextView entry, std::span<const Text> suggestions) {
+  std::string line = EncodeUtf8(entry) + ": ¿Quiso decir ";
+  for (std::size_t at = 0; at < suggestions.size(); ++at) {
+    if (at > 0) line += at + 1 == suggestions.size() ? " o " : ", ";
+    AppendUtf8(suggestions[at], line);
+  }
+  return line + "?";
+}
+
 }  // namespace flexoria

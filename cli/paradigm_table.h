@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <iosfwd>
+#include <span>
 #include <string>
 
 #include "engine/full_paradigm.h"
@@ -24,5 +25,9 @@ void WriteParadigmTable(std::ostream& out, const FullParadigmResult& paradigm, c
 // A message box as one line (or a few) for standard error, headed by the entry:
 // `tenerse: Borre el pronombre "se".`
 std::string MessageForTerminal(TextView entry, const Message& message);
+
+// The infinitives an unknown one may have meant: "reir: ¿Quiso decir reír?",
+// "…decir a, b o c?" for several.
+std::string SuggestionForTerminal(TextView entry, std::span<const Text> suggestions);
 
 }  // namespace flexoria

@@ -1,6 +1,10 @@
 #include "core/text.h"
 
+#include <unicode/normalizer2.h>
+#include <unicode/unistr.h>
+
 #include <algorithm>
+#include <stdexcept>
 
 namespace flexoria {
 namespace {
@@ -15,6 +19,20 @@ int SequenceLength(unsigned char lead) {
   if (lead >= 0xE0 && lead <= 0xEF) return 3;
   if (lead >= 0xF0 && lead <= 0xF4) return 4;
   return 0;
+}
+
+// No character below U+0300 composes with the one before it or is changed
+// by composition, so text made only of them is composed already; that is
+// nearly every text, and it skips the library.
+bool IsComposedAlready(TextView text) {
+  return std::ranges::all_of(text, [](char32_t c) { return c < 0x300; });
+}
+
+const icu::Normalizer2& Composer() {
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::Normalizer2* composer = icu::Normalizer2::getNFCInstance(status);
+  if (U_FAILURE(status) || composer == nullptr) throw std::runtime_error(u_errorName(status));
+  return *composer;
 }
 
 }  // namespace
@@ -44,7 +62,24 @@ bool DecodeUtf8(std::string_view bytes, Text& result) {
     result.push_back(c);
     i += length;
   }
+  ComposeNfc(result);
   return true;
+}
+
+void ComposeNfc(Text& text) {
+  if (IsComposedAlready(text)) return;
+  static const icu::Normalizer2& composer = Composer();
+  const auto units = static_cast<int32_t>(text.size());
+  const icu::UnicodeString decoded =
+      icu::UnicodeString::fromUTF32(reinterpret_cast<const UChar32*>(text.data()), units);
+  UErrorCode status = U_ZERO_ERROR;
+  const icu::UnicodeString composed = composer.normalize(decoded, status);
+  if (U_FAILURE(status)) throw std::runtime_error(u_errorName(status));
+  text.resize(static_cast<std::size_t>(composed.countChar32()));
+  status = U_ZERO_ERROR;
+  composed.toUTF32(reinterpret_cast<UChar32*>(text.data()), static_cast<int32_t>(text.size()),
+                   status);
+  if (U_FAILURE(status)) throw std::runtime_error(u_errorName(status));
 }
 
 void AppendUtf8(TextView text, std::string& out) {
@@ -64,6 +99,12 @@ std::string EncodeUtf8(TextView text) {
 
 bool EndsWith(TextView text, TextView tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+char32_t LowerLatin1(char32_t c) {
+  constexpr char32_t kToSmall = U'a' - U'A';  // the same distance from À to à
+  const bool capital = (c >= U'A' && c <= U'Z') || (c >= U'À' && c <= U'Þ' && c != U'×');
+  return capital ? c + kToSmall : c;
 }
 
 bool IsOneOf(TextView word, std::span<const TextView> words) {

@@ -17,12 +17,18 @@ inline constexpr char32_t kReplacementCharacter = 0xFFFD;
 
 constexpr bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
-// Decodes UTF-8. Returns nothing for malformed input: invalid sequences,
-// overlong forms, surrogate code points and values above U+10FFFF.
+// Decodes UTF-8 into composed text (NFC), so that a letter typed as a base
+// and a combining mark (n + U+0303) is the one letter (ñ) the engine knows.
+// Returns nothing for malformed input: invalid sequences, overlong forms,
+// surrogate code points and values above U+10FFFF.
 std::optional<Text> DecodeUtf8(std::string_view bytes);
 // The same into `out`, reusing its capacity; false (and `out` undefined)
 // for malformed input.
 bool DecodeUtf8(std::string_view bytes, Text& out);
+
+// Composes `text` in place (NFC). Every text that enters the engine passes
+// here, whichever front end decoded it.
+void ComposeNfc(Text& text);
 
 // Encodes to UTF-8, appending to `out`. Code points that cannot be encoded
 // (surrogates, values above U+10FFFF) become U+FFFD.
@@ -53,6 +59,10 @@ inline char* WriteUtf8(char32_t c, char* at) {
 std::string EncodeUtf8(TextView text);
 
 bool EndsWith(TextView text, TextView tail);
+
+// A capital letter of Latin-1 (A to Z, À to Þ except ×) as its small
+// letter; any other character as it is.
+char32_t LowerLatin1(char32_t c);
 
 // Whether `word` is one of `words`, compared whole.
 bool IsOneOf(TextView word, std::span<const TextView> words);

@@ -22,6 +22,10 @@ constexpr char32_t WithoutAccent(char32_t c) {
   return Paired(c, kWrittenAccents, PairDirection::kBackward);
 }
 
+// The vowel without its accent or its diaeresis, which people leave out
+// alike: "reir", "arguir".
+constexpr char32_t WithoutMarks(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
+
 // The vowel with its accent; any other character as it is.
 constexpr char32_t WithAccent(char32_t c) { return Paired(c, kWrittenAccents); }
 

@@ -1,5 +1,7 @@
 #include "engine/conjugation_session.h"
 
+#include <algorithm>
+
 #include "catalogues/irregular_catalogue.h"
 #include "catalogues/stem_change.h"
 #include "core/monosyllable_accents.h"
@@ -22,8 +24,16 @@ bool IsBareEnding(TextView verb) { return verb == U"ar" || verb == U"er" || verb
 
 }  // namespace
 
+// Only the space character counts as a blank: tabs and no-break spaces stay.
+void ReadEntry(TextView typed, Text& read) {
+  const TextView trimmed = Trimmed(typed);
+  read.resize(trimmed.size());
+  std::ranges::transform(trimmed, read.begin(), LowerLatin1);
+}
+
 RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
-  const TextView entry = ui.EntryText();
+  ReadEntry(ui.EntryText(), entry_);
+  const TextView entry = entry_;
   RequestResult result;
   result.outcome = AcceptEntry(ui, entry);
   if (result.refused()) return result;
@@ -56,7 +66,7 @@ RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
 }
 
 RequestOutcome ConjugationSession::AcceptEntry(RequestUi& ui, TextView entry) {
-  state_.Verb.assign(Trimmed(entry));
+  state_.Verb.assign(entry);
   const TextView tail = LastChars(entry, 2);
   if (tail == U"se") {
     ui.ShowMessage(kReflexiveMessage, kRequestTitle);

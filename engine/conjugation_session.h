@@ -17,9 +17,14 @@ inline constexpr TextView kUnknownWordMessage =
     U"Esta palabra no aparece en nuestra lista de verbos. Pero si existe, su conjugación "
     U"será como sigue.";
 
+// The entry as people type it and as every request reads it: without the
+// spaces at its ends, its Latin-1 capitals as small letters ("  Tener " is
+// tener). Every other character stays as typed.
+void ReadEntry(TextView typed, Text& read);
+
 class ConjugationSession {
  public:
-  // Runs one request: reads the entry and the option from `ui`, shows its
+  // Runs one request: reads the entry (ReadEntry) and the option from `ui`, shows its
   // notices there and, unless the entry is refused, the selected form.
   RequestResult RunRequest(RequestUi& ui);
 
@@ -39,6 +44,7 @@ class ConjugationSession {
 
   ConjugationState state_;
   Text last_verb_;
+  Text entry_;  // the entry of the running request, as read
   // The entry whose stems and endings the state holds, once all are written.
   Text prepared_entry_;
   Text notice_;  // the restricted-use notice of that entry's verb

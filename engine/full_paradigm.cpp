@@ -7,6 +7,7 @@
 #include "core/enclitics.h"
 #include "core/participle_choice.h"
 #include "engine/restricted_use.h"
+#include "lexicon/lexicon.h"
 #include "lexicon/pronominal_verbs.h"
 
 namespace flexoria {
@@ -122,10 +123,12 @@ FullParadigm::FullParadigm() {
   result_.notices.clear();
 }
 
-const FullParadigmResult& FullParadigm::Conjugate(TextView entry, bool vos) {
-  result_.entry.assign(entry);
+const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
+  ReadEntry(typed, result_.entry);
+  const TextView entry = result_.entry;
   result_.notices.clear();
   result_.refusal.reset();
+  result_.suggestions.clear();
   result_.form_count = 0;
   result_.pronominal = EndsWith(entry, kPronominalTail);
   const TextView bare =
@@ -138,6 +141,7 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView entry, bool vos) {
     result_.notices.push_back(
         {Text(kRequestTitle), verb_ + Text(kPronominalTail) + Text(kUnknownPronominalMessage)});
   }
+  if (session_.state().Found != 1) SuggestAccents();
   ChooseParticiple();
   WriteSecondParticiple(verb_, second_participle_);
   defect_ = DefectOf(verb_);
@@ -170,6 +174,13 @@ bool FullParadigm::RunSimpleForms(TextView bare, std::array<FormCells, kOptionCo
     into[static_cast<std::size_t>(option)] = *request.cells;
   }
   return true;
+}
+
+void FullParadigm::SuggestAccents() {
+  for (const TextView verb : SameWithoutAccents(verb_)) {
+    Text& suggestion = result_.suggestions.emplace_back(verb);
+    if (result_.pronominal) suggestion += kPronominalTail;
+  }
 }
 
 void FullParadigm::ChooseParticiple() {

@@ -85,12 +85,15 @@ struct FullForm {
 };
 
 struct FullParadigmResult {
-  Text entry;  // as typed
+  Text entry;  // as read (ReadEntry)
   bool pronominal = false;
   // The notices, each once, in the order the requests showed them.
   std::vector<Message> notices;
   // The message of a refused entry; nothing was conjugated then.
   std::optional<Message> refusal;
+  // For an infinitive not in the lexicon, the listed ones written like it
+  // but for accents ("reir": reír), pronominal when the entry was.
+  std::vector<Text> suggestions;
   std::size_t form_count = 0;  // 0 when nothing was conjugated
   std::array<FullForm, kFullParadigmFormCount> forms;
 
@@ -104,7 +107,7 @@ class FullParadigm {
  public:
   FullParadigm();
 
-  // Conjugates `entry` as typed. An infinitive followed by "se" is taken as
+  // Conjugates `entry` as typed, once read. An infinitive followed by "se" is taken as
   // a pronominal verb. With `vos`, every form with persons gets a vos row
   // after tú's. The result is valid until the next call.
   const FullParadigmResult& Conjugate(TextView entry, bool vos);
@@ -124,6 +127,7 @@ class FullParadigm {
 
   bool RunSimpleForms(TextView bare, Views& into);
   void ChooseParticiple();
+  void SuggestAccents();
   static void WriteVosPair(const Views& views, TextView verb, VosPair& into);
   void JoinHaberForms();
   static Cell CellOf(const Views& views, const VosPair& vos, int option, int person);

@@ -2,9 +2,18 @@
 
 #include <algorithm>
 
+#include "core/written_accents.h"
 #include "lexicon/word_lists.h"
 
 namespace flexoria {
+namespace {
+
+bool EqualWithoutMarks(TextView a, TextView b) {
+  return std::ranges::equal(
+      a, b, [](char32_t x, char32_t y) { return WithoutMarks(x) == WithoutMarks(y); });
+}
+
+}  // namespace
 
 bool IsInLexicon(TextView verb, TextView entry_text) {
   if (entry_text.empty()) return false;
@@ -16,6 +25,17 @@ bool IsInLexicon(TextView verb, TextView entry_text) {
     if (std::binary_search(list.sorted.begin(), list.sorted.end(), verb)) return true;
   }
   return false;
+}
+
+std::vector<TextView> SameWithoutAccents(TextView verb) {
+  std::vector<TextView> found;
+  for (const WordList& list : WordLists()) {
+    for (const TextView word : list.words) {
+      if (word == verb || !EqualWithoutMarks(word, verb)) continue;
+      if (std::ranges::find(found, word) == found.end()) found.push_back(word);
+    }
+  }
+  return found;
 }
 
 }  // namespace flexoria

@@ -172,7 +172,7 @@ TEST(ConjugateCommand, RefusedEntriesGetTheWindowMessageAndStatusOne) {
   EXPECT_EQ(reflexive.status, 1);
   EXPECT_EQ(reflexive.err, "tenersese: Borre el pronombre \"se\".\n");
   EXPECT_THAT(reflexive.out, IsEmpty());
-  for (const char* entry : {"casa", "AMAR", "amar ", "", "casase", "se"}) {
+  for (const char* entry : {"casa", "casase", "se", "amar\u00A0"}) {
     const Output run = Conjugate({entry});
     EXPECT_EQ(run.status, 1) << entry;
     EXPECT_EQ(run.err, std::string(entry) + ": Éste no es un infinitivo.\n");
@@ -227,22 +227,15 @@ TEST(ConjugateCommand, JsonRowsOfCompoundVosAndPronominalForms) {
                             "ending": "emos", "text": "no nos lavemos"})"));
 }
 
-TEST(ConjugateCommand, ArgumentsThatAreNotUtf8AreBadUsage) {
-  const Output run =
-      Conjugate({"am\xff"
-                 "ar"});
-  EXPECT_EQ(run.status, 2);
-  EXPECT_THAT(run.err, HasSubstr("UTF-8"));
-}
-
 TEST(LexiconCommand, SaysForEachWordWhetherItIsListed) {
+  std::istringstream in;
   std::ostringstream out;
   std::ostringstream err;
-  EXPECT_EQ(RunLexicon({"wolfear", "Amar"}, out, err), 1);
+  EXPECT_EQ(RunLexicon({"wolfear", "Amar"}, in, out, err), 1);
   EXPECT_EQ(out.str(),
-            "wolfear: no está en la lista de verbos\nAmar: no está en la lista de verbos\n");
+            "wolfear: no está en la lista de verbos\namar: está en la lista de verbos\n");
   std::ostringstream found;
-  EXPECT_EQ(RunLexicon({"amar", "tener"}, found, err), 0);
+  EXPECT_EQ(RunLexicon({"amar", "tener"}, in, found, err), 0);
   EXPECT_EQ(found.str(), "amar: está en la lista de verbos\ntener: está en la lista de verbos\n");
 }
 

@@ -31,19 +31,6 @@ Answer Identify(const std::vector<std::string>& forms, const std::string& input 
   return answer;
 }
 
-std::string Unescaped(const std::string& typed) {
-  std::string bytes;
-  for (std::size_t at = 0; at < typed.size(); ++at) {
-    if (typed.compare(at, 2, "\\x") == 0 && at + 3 < typed.size() + 1) {
-      bytes += static_cast<char>(std::stoi(typed.substr(at + 2, 2), nullptr, 16));
-      at += 3;
-    } else {
-      bytes += typed[at];
-    }
-  }
-  return bytes;
-}
-
 std::string Joined(const Json& items, auto describe) {
   std::string joined;
   for (const Json& item : items) joined += (joined.empty() ? "" : "|") + describe(item);
@@ -63,7 +50,7 @@ TEST(Identify, FormsReadSuggestAndRefuseAsTheGrammarSays) {
     auto fields = SplitAt(row, '\t');
     if (row.empty() || row[0] == '#' || fields[0] == "round-trip") continue;
     fields.resize(3);  // an empty last field
-    const Answer answer = Identify({Unescaped(fields[1])});
+    const Answer answer = Identify({UnescapeBytes(fields[1])});
     ASSERT_EQ(answer.lines.size(), 1u) << row;
     const Json& json = answer.lines.front();
     if (fields[0] == "reads") {

@@ -5,15 +5,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <sstream>
 
 #include "tests/test_support.h"
 
 namespace {
 
 using ::flexoria::testing::ReadFile;
+using ::flexoria::testing::UnescapeBytes;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::Not;
@@ -47,36 +51,101 @@ CliRun RunOnTerminal(const std::string& environment, const std::string& args) {
                   " 2>/dev/null\" /dev/null");
 }
 
-TEST(CliProcess, BadUsageExitsWithTwoAndSaysWhatIsWrong) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"", "A subcommand is required"},
-      {"frob", "«frob» no es una orden de flexoria-cli"},
-      {"conjugate", "VERBO is required"},
-      {"conjugate amar --option foo", "«foo» no es una forma"},
-      {"conjugate amar --option 0", "«0» no es una forma"},
-      {"conjugate amar --bogus", "--bogus"},
-      {"lexicon", "PALABRA is required"},
-      {"replay --state extra", "extra"},
-  };
-  for (const auto& [args, says] : cases) {
-    SCOPED_TRACE(args);
-    const CliRun run = RunCli(args);
-    EXPECT_EQ(run.status, 2);
-    EXPECT_THAT(run.err, HasSubstr(says));
-    EXPECT_THAT(run.err, HasSubstr("--help"));
-    EXPECT_THAT(run.out, IsEmpty());
+// A data file's words as one shell word each, bytes and all.
+std::string ShellWords(const std::string& field) {
+  std::string words;
+  for (const std::string& word : flexoria::testing::SplitAt(field, ' ')) {
+    const std::string bytes = word == "(vacía)" ? "" : UnescapeBytes(word);
+    std::string quoted = "'";
+    for (const char c : bytes) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    words += " " + quoted + "'";
   }
+  return words;
 }
 
-TEST(CliProcess, HelpOnEveryCommandAndVersion) {
-  EXPECT_THAT(RunCli("--help").out, HasSubstr("conjugate"));
-  const CliRun conjugate = RunCli("conjugate --help");
-  EXPECT_EQ(conjugate.status, 0);
-  for (const char* name : {"presente", "subj-imperfecto-1", "subj-imperfecto-2", "gerundio"}) {
-    EXPECT_THAT(conjugate.out, HasSubstr(name));
+std::string DataFile(const std::string& name) {
+  return std::string(FLEXORIA_TEST_DATA_DIR) + "/" + name;
+}
+
+TEST(CliProcess, EveryCommandTakesWordsAsTheTableSays) {
+  std::istringstream rows(ReadFile(DataFile("cli_words.tsv")));
+  const auto input =
+      std::filesystem::temp_directory_path() / ("flexoria-cli-input-" + std::to_string(getpid()));
+  for (std::string row; std::getline(rows, row);) {
+    if (row.empty() || row[0] == '#') continue;
+    auto fields = flexoria::testing::SplitAt(row, '\t');
+    fields.resize(5);
+    SCOPED_TRACE(row);
+    std::string line = "env -u NO_COLOR '" FLEXORIA_CLI_PATH "'" + ShellWords(fields[0]);
+    if (fields[1] != "-") {
+      std::ofstream(input, std::ios::binary) << UnescapeBytes(fields[1]);
+      line += " <'" + input.string() + "'";
+    }
+    const CliRun run = RunShell(line);
+    EXPECT_EQ(run.status, std::stoi(fields[2]));
+    std::string err = run.err;
+    std::ranges::replace(err, '\n', '|');
+    if (!err.empty()) err.pop_back();
+    EXPECT_EQ(err, fields[3] == "-" ? "" : fields[3]);
+    EXPECT_THAT(run.out, HasSubstr(fields[4]));
   }
-  EXPECT_EQ(RunCli("lexicon --help").status, 0);
-  EXPECT_EQ(RunCli("replay --help").status, 0);
+  std::filesystem::remove(input);
+}
+
+// Whatever a word holds, a terminal gets only the program's own colour codes
+// as control sequences: from arguments, from lines of input, from replay.
+TEST(CliProcess, NoControlCharacterReachesTheTerminalButTheColours) {
+  if (std::system("command -v script >/dev/null") != 0) GTEST_SKIP() << "no script(1)";
+  const auto dir = std::filesystem::temp_directory_path() /
+                   ("flexoria-cli-terminal-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  std::istringstream rows(ReadFile(DataFile("cli_terminal.tsv")));
+  for (std::string row; std::getline(rows, row);) {
+    if (row.empty() || row[0] == '#') continue;
+    auto fields = flexoria::testing::SplitAt(row, '\t');
+    fields.resize(3);  // an empty last field
+    SCOPED_TRACE(row);
+    std::ofstream(dir / "word", std::ios::binary) << UnescapeBytes(fields[1]);
+    std::ofstream(dir / "input", std::ios::binary) << UnescapeBytes(fields[2]);
+    const std::string command = "env -u NO_COLOR '" FLEXORIA_CLI_PATH "' " + fields[0];
+    const std::string word = "\"$(cat '" + (dir / "word").string() + "')\"";
+    std::string shown =
+        RunShell("script -qec \"" + std::regex_replace(command, std::regex("WORD"), word) + " <'" +
+                 (dir / "input").string() + "' 2>&1\" /dev/null")
+            .out;
+    for (const std::string colour : {"\x1b[31m", "\x1b[0m"}) {
+      for (auto at = shown.find(colour); at != std::string::npos; at = shown.find(colour)) {
+        shown.erase(at, colour.size());
+      }
+    }
+    EXPECT_THAT(shown, Not(IsEmpty()));
+    for (std::size_t at = 0; at < shown.size(); ++at) {
+      const auto byte = static_cast<unsigned char>(shown[at]);
+      const bool c1 = byte == 0xC2 && at + 1 < shown.size() &&
+                      static_cast<unsigned char>(shown[at + 1]) >= 0x80 &&
+                      static_cast<unsigned char>(shown[at + 1]) <= 0x9F;
+      const bool control = (byte < 0x20 && byte != '\n' && byte != '\r') || byte == 0x7F || c1;
+      ASSERT_FALSE(control) << "byte " << at << " of: " << shown;
+    }
+  }
+  std::filesystem::remove_all(dir);
+}
+
+TEST(CliProcess, HelpIsSpanishOnEveryCommandAndVersion) {
+  std::istringstream rows(ReadFile(DataFile("cli_help.tsv")));
+  for (std::string row; std::getline(rows, row);) {
+    if (row.empty() || row[0] == '#') continue;
+    const auto fields = flexoria::testing::SplitAt(row, '\t');
+    ASSERT_EQ(fields.size(), 3u) << row;
+    const CliRun help = RunCli(fields[0]);
+    EXPECT_EQ(help.status, 0) << row;
+    for (const std::string& text : flexoria::testing::SplitAt(fields[1], '|')) {
+      EXPECT_THAT(help.out, HasSubstr(text)) << fields[0];
+    }
+    for (const std::string& word : flexoria::testing::SplitAt(fields[2], '|')) {
+      EXPECT_THAT(help.out, Not(HasSubstr(word))) << fields[0];
+    }
+  }
   const CliRun version = RunCli("--version");
   EXPECT_EQ(version.status, 0);
   EXPECT_THAT(version.out, testing::MatchesRegex("[0-9]+\\.[0-9]+\\.[0-9]+\n"));

@@ -30,11 +30,33 @@ TEST(Replay, StateListsEverySlotByName) {
   Replay replay(true);
   const Json out = Json::parse(replay.RunLine(R"({"entry": " amar", "option": 12})"));
   const Json& state = out["state"];
-  EXPECT_EQ(state["Stem"], " am");
-  EXPECT_EQ(state["EntryLength"], 5);
+  EXPECT_EQ(state["Stem"], "am");
+  EXPECT_EQ(state["EntryLength"], 4);
   EXPECT_EQ(state["LastVerb"], "amar");
   EXPECT_EQ(state.size(), 6u + 15u + 16u + 1u);
   EXPECT_EQ(state.begin().key(), "Verb");
+}
+
+TEST(Replay, StateShowsTheEntryAsRead) {
+  for (const testing::TypedEntryRow& row : testing::ReadTypedEntries()) {
+    Replay replay(true);
+    const Json line = {{"entry", row.typed}, {"option", 1}};
+    const Json out = Json::parse(replay.RunLine(line.dump()));
+    EXPECT_EQ(out["state"]["Verb"], row.verb) << row.typed;
+    EXPECT_EQ(out["state"]["Stem"], row.stem) << row.typed;
+    EXPECT_EQ(out["messages"].size(), row.messages) << row.typed;
+    const auto stems = testing::SplitAt(out["stems"].get<std::string>(), '\n');
+    const auto endings = testing::SplitAt(out["endings"].get<std::string>(), '\n');
+    ASSERT_EQ(stems.size(), row.forms.size() + 1) << row.typed;
+    const auto without_cr = [](std::string cell) {
+      if (cell.ends_with('\r')) cell.pop_back();
+      return cell;
+    };
+    for (std::size_t at = 0; at < row.forms.size(); ++at) {
+      EXPECT_EQ(without_cr(stems[at + 1]) + without_cr(endings[at + 1]), row.forms[at])
+          << row.typed;
+    }
+  }
 }
 
 TEST(Replay, BadLinesAreAnsweredAndLoseNothing) {

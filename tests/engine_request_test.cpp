@@ -36,8 +36,8 @@ TEST(Request, RefusedEntriesChangeOnlyVerbAndKeepTheDisplay) {
   const Case cases[] = {
       {"tenerse", "Borre el pronombre \"se\"."},
       {"casa", kNotInfinitive},
-      {"AMAR", kNotInfinitive},
-      {"amar ", kNotInfinitive},
+      {"AMAR\t", kNotInfinitive},
+      {"amar\u00a0", kNotInfinitive},
       {"", kNotInfinitive},
       // An ending alone is no verb.
       {"ar", kNotInfinitive},
@@ -65,12 +65,10 @@ TEST(Request, RefusedEntriesChangeOnlyVerbAndKeepTheDisplay) {
   }
 }
 
-TEST(Request, VerbIsTrimmedOfSpacesOnlyWhileStemKeepsTheEntryAsTyped) {
+TEST(Request, OnlySpacesAreTrimmedFromTheEntry) {
   Desk desk;
   desk.Conjugate(" amar");
-  EXPECT_EQ(desk.State().Verb, U"amar");
-  EXPECT_EQ(desk.State().Stem, U" am");
-  EXPECT_EQ(desk.State().EntryLength, 5);
+  EXPECT_EQ(desk.State().EntryLength, 4);
   EXPECT_EQ(desk.State().FutureStem, U"amar");
 
   desk.Conjugate("\tamar");  // a tab is no blank
@@ -218,6 +216,17 @@ TEST(Dispatch, OptionsPickTitleAndPersonColumn) {
   EXPECT_EQ(desk.ui.persons(), U"");
   desk.Conjugate("vivir", kSubjImperfecto2);
   EXPECT_EQ(desk.ui.title(), U"Imperfecto II. de subjuntivo");
+}
+
+TEST(Request, ReadsTheEntryAsPeopleTypeIt) {
+  for (const TypedEntryRow& row : ReadTypedEntries()) {
+    Desk desk;
+    desk.Conjugate(row.typed, kPresente);
+    EXPECT_EQ(Utf8(desk.State().Verb), row.verb) << row.typed;
+    EXPECT_EQ(Utf8(desk.State().Stem), row.stem) << row.typed;
+    EXPECT_EQ(desk.MessageTexts().size(), row.messages) << row.typed;
+    EXPECT_EQ(desk.Forms(), row.forms) << row.typed;
+  }
 }
 
 }  // namespace

@@ -19,6 +19,32 @@ Text U32(const std::string& utf8) {
   return *text;
 }
 
+std::string UnescapeBytes(const std::string& typed) {
+  std::string bytes;
+  for (std::size_t at = 0; at < typed.size(); ++at) {
+    if (typed.compare(at, 2, "\\x") == 0 && at + 4 <= typed.size()) {
+      bytes += static_cast<char>(std::stoi(typed.substr(at + 2, 2), nullptr, 16));
+      at += 3;
+    } else {
+      bytes += typed[at];
+    }
+  }
+  return bytes;
+}
+
+std::vector<TypedEntryRow> ReadTypedEntries() {
+  std::vector<TypedEntryRow> rows;
+  std::istringstream lines(ReadFile(std::string(FLEXORIA_TEST_DATA_DIR) + "/typed_entries.tsv"));
+  for (std::string line; std::getline(lines, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    const auto fields = SplitAt(line, '\t');
+    if (fields.size() != 5) throw std::invalid_argument("malformed row: " + line);
+    rows.push_back({UnescapeBytes(fields[0]), fields[1], fields[2],
+                    static_cast<std::size_t>(std::stoul(fields[3])), SplitAt(fields[4], '|')});
+  }
+  return rows;
+}
+
 std::vector<std::string> SplitAt(const std::string& text, char separator) {
   std::vector<std::string> parts;
   std::istringstream stream(text);

@@ -21,6 +21,9 @@ std::vector<std::string> CellTexts(const std::array<Text, 6>& cells, std::size_t
 
 std::vector<std::string> SplitAt(const std::string& text, char separator);
 
+// A data file's text with each \xNN as the byte it stands for.
+std::string UnescapeBytes(const std::string& typed);
+
 // The whole content of a file, byte for byte; empty when it cannot be read.
 std::string ReadFile(const std::string& path);
 
@@ -44,6 +47,18 @@ std::vector<FormRow> ReadFormRows(const std::string& file_name);
 // The lines a forms file lists for a view: the imperative lists only its tú
 // and vosotros lines, the other persons showing a dash.
 std::vector<std::string> ListedLines(std::vector<std::string> lines, int option);
+
+// A row of tests/data/typed_entries.tsv: an entry as typed (bytes) and
+// how every front end reads it.
+struct TypedEntryRow {
+  std::string typed;
+  std::string verb;
+  std::string stem;
+  std::size_t messages = 0;
+  std::vector<std::string> forms;  // Presente de Indicativo, yo to ellos
+};
+
+std::vector<TypedEntryRow> ReadTypedEntries();
 
 // One session and the window it talks to.
 struct Desk {

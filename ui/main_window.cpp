@@ -255,7 +255,10 @@ void MainWindow::RevealEntry() {
 }
 
 void MainWindow::ConjugateOnLeavingEntry() {
-  const bool reflexive = entry_->text().endsWith(QStringLiteral("se"));
+  // "Lavarse " asks for the hint as "lavarse" does: the request reads it so.
+  Text read;
+  ReadEntry(ToText(entry_->text()), read);
+  const bool reflexive = EndsWith(read, U"se");
   if (reflexive) Beep();
   se_hint_->setVisible(reflexive);
   RunRequest();

@@ -27,7 +27,11 @@ QString ToQString(TextView text) {
   return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Text ToText(const QString& text) { return text.toStdU32String(); }
+Text ToText(const QString& text) {
+  Text converted = text.toStdU32String();
+  ComposeNfc(converted);
+  return converted;
+}
 
 QString ForDisplay(const QString& text) {
   QString shown = text;

@@ -9,6 +9,7 @@
 namespace flexoria::ui {
 
 QString ToQString(TextView text);
+// Composed (NFC), as every text that enters the engine.
 Text ToText(const QString& text);
 
 // Qt widgets break lines at a line feed alone; a carriage return before it

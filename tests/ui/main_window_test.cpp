@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "tests/test_support.h"
 #include "tests/ui/ui_test_support.h"
 #include "ui/howto_window.h"
 #include "ui/keep_on_top.h"
@@ -142,6 +143,23 @@ class MainWindowTest : public ProgramTest {
     QCOMPARE(LabelText(names::kEndingColumn), QStringLiteral("\no\nes\ne\nemos\néis\nen"));
     auto* endings = Child<QLabel>(program_->main_window(), names::kEndingColumn);
     QCOMPARE(endings->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+  }
+
+  void readsTheEntryAsPeopleTypeIt() {
+    StartedMainWindow(*program_);
+    for (const flexoria::testing::TypedEntryRow& row : flexoria::testing::ReadTypedEntries()) {
+      desktop_->messages.clear();
+      Entry()->setText(QString::fromStdString(row.typed));
+      QTest::keyClick(Entry(), Qt::Key_Return);
+      QCOMPARE(desktop_->messages.size(), row.messages);
+      const QStringList stems = LabelText(names::kStemColumn).split(QLatin1Char('\n'));
+      const QStringList endings = LabelText(names::kEndingColumn).split(QLatin1Char('\n'));
+      QCOMPARE(stems.size(), qsizetype(row.forms.size() + 1));
+      for (qsizetype line = 1; line < stems.size(); ++line) {
+        const auto at = static_cast<std::size_t>(line - 1);
+        QCOMPARE(stems[line] + endings[line], QString::fromStdString(row.forms[at]));
+      }
+    }
   }
 
   // Alt, or a menu's access key, lends the focus to the menu bar and gets it
