@@ -21,7 +21,6 @@
 #include "ui/artwork.h"
 #include "ui/colours.h"
 #include "ui/grid_export.h"
-#include "ui/infinitive_suggestion.h"
 #include "ui/object_names.h"
 #include "ui/red_ending_delegate.h"
 #include "ui/remapped_entry.h"
@@ -168,23 +167,21 @@ void FullTableWindow::Conjugate() {
   } else {
     const FullParadigmResult& result = paradigm_.Conjugate(ToText(typed), vos_->isChecked());
     grid_ = LayOutParadigm(result);
-    const QString bare = result.pronominal ? shown_verb_.chopped(2) : shown_verb_;
-    ShowMessages(result, bare);
+    ShowMessages(result);
   }
   ShowGrid();
   emit conjugated();
 }
 
-void FullTableWindow::ShowMessages(const FullParadigmResult& result, const QString& bare_verb) {
+void FullTableWindow::ShowMessages(const FullParadigmResult& result) {
   QStringList lines;
   if (result.refusal) lines.append(OneLine(ToQString(result.refusal->text)).toHtmlEscaped());
   for (const Message& notice : result.notices) {
     lines.append(OneLine(ToQString(notice.text)).toHtmlEscaped());
   }
-  const QString accented = AccentedInfinitive(bare_verb);
-  if (!accented.isEmpty()) {
-    const QString meant = result.pronominal ? accented + QStringLiteral("se") : accented;
-    lines.append(QStringLiteral("¿Quiso decir <a href=\"%1\">%1</a>?").arg(meant.toHtmlEscaped()));
+  for (const Text& suggestion : result.suggestions) {
+    const QString meant = ToQString(suggestion).toHtmlEscaped();
+    lines.append(QStringLiteral("¿Quiso decir <a href=\"%1\">%1</a>?").arg(meant));
   }
   message_->setText(lines.join(QStringLiteral(" ")));
 }

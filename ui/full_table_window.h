@@ -59,7 +59,7 @@ class FullTableWindow : public QWidget {
   void BuildControls();
   void BuildShortcuts();
   void ShowGrid();
-  void ShowMessages(const FullParadigmResult& result, const QString& bare_verb);
+  void ShowMessages(const FullParadigmResult& result);
   void SizeColumns();
   void FitToTable();
   QString PrintedHtml() const;
