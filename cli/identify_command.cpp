@@ -81,6 +81,8 @@ class Identifier {
     if (!reading.in_lexicon) buffer_.append(" (no está en la lista de verbos)");
     buffer_.append("  ").append(reading.title);
     if (!reading.pronoun.empty()) buffer_.append("  ").append(reading.pronoun);
+    if (!reading.pronouns.empty()) buffer_.append(" + ").append(reading.pronouns);
+    if (!reading.note.empty()) buffer_.append("  (").append(reading.note).append(")");
     buffer_ += '\n';
   }
 
@@ -116,6 +118,8 @@ class Identifier {
       json.Verbatim(LabelJson(reading));
       if (!reading.clitic.empty()) json.Utf8String("clitic", reading.clitic);
       if (!reading.auxiliary.empty()) json.Utf8String("auxiliary", reading.auxiliary);
+      if (!reading.pronouns.empty()) WritePronouns(json, reading.pronouns);
+      if (!reading.note.empty()) json.Utf8String("note", reading.note);
       json.Utf8String("text", reading.text);
       json.Utf8String("stem", reading.stem);
       json.Utf8String("ending", reading.ending);
@@ -129,6 +133,17 @@ class Identifier {
     json.EndObject();
     json.Flush();
     buffer_ += '\n';
+  }
+
+  // "se + lo": ["se", "lo"].
+  static void WritePronouns(JsonWriter& json, std::string_view pronouns) {
+    json.BeginArray("pronouns");
+    for (std::size_t at = 0; at <= pronouns.size();) {
+      const std::size_t plus = std::min(pronouns.find(" + ", at), pronouns.size());
+      json.Utf8Value(pronouns.substr(at, plus - at));
+      at = plus + 3;
+    }
+    json.EndArray();
   }
 
   // A label's keys come with every reading of it; written once.

@@ -167,7 +167,9 @@ FormReading FormIndex::Reading(const Verb& verb, bool pronominal, std::uint32_t 
           label_string(4),
           pronominal ? label_string(5) : std::string_view(),
           label,
-          verb.place * 2 + (pronominal ? 1 : 0)};
+          verb.place * 2 + (pronominal ? 1 : 0),
+          {},
+          {}};
 }
 
 namespace {

@@ -67,6 +67,11 @@ struct FormReading {
   std::string_view clitic;     // a pronominal verb's pronoun
   std::uint32_t label = 0;
   std::uint32_t verb_id = 0;  // the verb's place in the lexicon's order, twice, +1 if pronominal
+  // Pronouns that go with the form as written but are no part of it
+  // ("me + lo" of dímelo, "se + lo" of «se lo dije»), and a word on a
+  // reading outside the table of forms (hay).
+  std::string_view pronouns;
+  std::string_view note;
 };
 
 class FormIndex {

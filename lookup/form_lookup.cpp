@@ -1,24 +1,62 @@
 #include "lookup/form_lookup.h"
 
 #include <algorithm>
+#include <array>
 
 namespace flexoria {
+namespace {
+
+// Forms that no tense of the table writes, read as the form whose label
+// they share.
+struct OutsideTable {
+  std::string_view text;
+  std::string_view like;
+  std::string_view verb;
+  std::string_view name;
+  std::string_view note;
+};
+
+constexpr std::array<OutsideTable, 1> kOutsideTable{{
+    {"hay", "ha", "haber", "presente", "forma impersonal"},
+}};
+
+// Marks that stand around a word in a text and are no part of it.
+constexpr std::u32string_view kPunctuation = U"¿¡.,;:!?\"«»()…“”‘’'[]-—";
+
+bool IsPunctuation(char32_t c) { return kPunctuation.find(c) != std::u32string_view::npos; }
+
+}  // namespace
 
 const Identification& FormLookup::Identify(TextView typed) {
   answer_.readings.clear();
   answer_.suggestions.clear();
   suggested_.clear();
-  answer_.problem = NormalizeTypedForm(typed, key_);
+  kept_.clear();
+  answer_.problem = NormalizeTypedForm(typed, as_typed_);
   if (answer_.problem != TypedFormProblem::kNone) return answer_;
+  TextView word(as_typed_);
+  while (!word.empty() && IsPunctuation(word.front())) word.remove_prefix(1);
+  while (!word.empty() && IsPunctuation(word.back())) word.remove_suffix(1);
+  if (word.empty() || NormalizeTypedForm(word, key_) != TypedFormProblem::kNone) key_ = as_typed_;
   typed_utf8_.clear();
   AppendUtf8(key_, typed_utf8_);
   const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings, &path_);
   const bool several = key_.find(U' ') != Text::npos;
   const bool composed =
       several && index_.AppendComposed(typed_utf8_, last_readings_, answer_.readings);
+  const std::size_t plain = answer_.readings.size();
+  if (several) {
+    clitics_.AppendPlaced(typed_utf8_, answer_.readings, kept_);
+  } else {
+    AppendOutsideTable(typed_utf8_);
+    clitics_.AppendJoined(typed_utf8_, answer_.readings, kept_);
+  }
+  // A form with pronouns is found as surely as a plain one.
+  const bool with_pronouns = answer_.readings.size() > plain;
+  DropEchoes();
   // A form typed with its accents and found needs no other accents.
   FoldAccents(key_, folded_);
-  if (!exact && !composed) {
+  if (!exact && !composed && !with_pronouns) {
     SuggestAccented(key_);
     if (several) SuggestComposed();
   } else if (folded_ == key_ && exact) {
@@ -26,7 +64,7 @@ const Identification& FormLookup::Identify(TextView typed) {
     index_.AppendAccented(typed_utf8_, accented_, &path_);
     for (std::string& found : accented_) Suggest(std::move(found));
   }
-  if (UndoKeyRemaps(key_, variant_)) {
+  if (UndoKeyRemaps(as_typed_, variant_)) {
     utf8_.clear();
     AppendUtf8(variant_, utf8_);
     if (index_.Contains(utf8_)) Suggest(utf8_);
@@ -40,6 +78,56 @@ const Identification& FormLookup::Identify(TextView typed) {
     list.erase(std::remove(at + 1, list.end(), *at), list.end());
   }
   return answer_;
+}
+
+void FormLookup::AppendOutsideTable(std::string_view word) {
+  for (const OutsideTable& form : kOutsideTable) {
+    if (form.text != word) continue;
+    last_readings_.clear();
+    index_.AppendReadings(form.like, last_readings_);
+    for (FormReading reading : last_readings_) {
+      if (reading.verb != form.verb || reading.name != form.name) continue;
+      reading.text = reading.stem = form.text;
+      reading.before = reading.ending = reading.after = {};
+      reading.note = form.note;
+      answer_.readings.push_back(reading);
+    }
+  }
+}
+
+// The same form read twice says nothing new: the window's Imperativo beside
+// the Imperativo afirmativo, the plain verb with its own pronoun beside the
+// pronominal verb («me lavo», lávatelo), one reading found two ways.
+void FormLookup::DropEchoes() {
+  auto& readings = answer_.readings;
+  const auto echoes = [&](const FormReading& reading) {
+    return std::ranges::any_of(readings, [&](const FormReading& other) {
+      if (&other == &reading || other.person != reading.person) return false;
+      if (reading.name == "imperativo") {
+        return other.name == "imperativo-afirmativo" && other.verb_id == reading.verb_id &&
+               other.text == reading.text;
+      }
+      const bool own_pronoun =
+          !reading.pronouns.empty() && (reading.verb_id & 1) == 0 && (other.verb_id & 1) != 0 &&
+          (reading.pronouns.size() == 2 || !reading.pronouns.starts_with("se"));
+      return own_pronoun && other.verb_id / 2 == reading.verb_id / 2 && other.name == reading.name;
+    });
+  };
+  std::vector<bool> dropped(readings.size());
+  for (std::size_t at = 0; at < readings.size(); ++at) {
+    dropped[at] = echoes(readings[at]);
+    for (std::size_t earlier = 0; earlier < at && !dropped[at]; ++earlier) {
+      const FormReading& a = readings[earlier];
+      const FormReading& b = readings[at];
+      dropped[at] = a.verb_id == b.verb_id && a.label == b.label && a.text == b.text &&
+                    a.pronouns == b.pronouns;
+    }
+  }
+  std::size_t kept = 0;
+  for (std::size_t at = 0; at < readings.size(); ++at) {
+    if (!dropped[at]) readings[kept++] = readings[at];
+  }
+  readings.resize(kept);
 }
 
 void FormLookup::Suggest(std::string text) {

@@ -1,6 +1,8 @@
-// Identifying a form as typed: its exact readings first, then the stored
-// forms it may have meant (the same letters with accents, or with the
-// window's remapped keys read as the letters they type).
+// Identifying a form as typed, or as it stands in a text (punctuation
+// around it, a capital): its exact readings first, then its readings with
+// pronouns joined or placed before it, then the stored forms it may have
+// meant (the same letters with accents, or with the window's remapped keys
+// read as the letters they type).
 #pragma once
 
 #include <deque>
@@ -8,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "lookup/clitic_reading.h"
 #include "lookup/form_index.h"
 #include "lookup/typed_form.h"
 
@@ -24,7 +27,7 @@ struct Identification {
 // Keeps its buffers from one form to the next, for long batches.
 class FormLookup {
  public:
-  explicit FormLookup(const FormIndex& index) : index_(index) {}
+  explicit FormLookup(const FormIndex& index) : index_(index), clitics_(index) {}
 
   // The answer stays valid until the next call.
   const Identification& Identify(TextView typed);
@@ -33,9 +36,14 @@ class FormLookup {
   void SuggestAccented(TextView text);
   void SuggestComposed();
   void Suggest(std::string text);
+  void AppendOutsideTable(std::string_view word);
+  void DropEchoes();
 
   const FormIndex& index_;
+  CliticReader clitics_;
   Identification answer_;
+  std::deque<std::string> kept_;  // texts that readings view
+  Text as_typed_;
   Text key_;
   Text variant_;
   Text folded_;
