@@ -93,6 +93,8 @@ class Identifier {
       for (std::size_t at = 0; at < answer.suggestions.size(); ++at) {
         if (at > 0) buffer_.append(at + 1 == answer.suggestions.size() ? " o " : ", ");
         buffer_.append(answer.suggestions[at]);
+        if (!answer.reasons[at].empty())
+          buffer_.append(" (").append(answer.reasons[at]).append(")");
       }
       buffer_.append("?\n");
     } else if (!answer.found() && answer.problem == TypedFormProblem::kNone) {
@@ -129,6 +131,9 @@ class Identifier {
     json.EndArray();
     json.BeginArray("suggestions");
     for (const std::string_view text : answer.suggestions) json.Utf8Value(text);
+    json.EndArray();
+    json.BeginArray("reasons");
+    for (const std::string_view reason : answer.reasons) json.Utf8Value(reason);
     json.EndArray();
     json.EndObject();
     json.Flush();

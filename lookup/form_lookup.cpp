@@ -30,6 +30,7 @@ bool IsPunctuation(char32_t c) { return kPunctuation.find(c) != std::u32string_v
 const Identification& FormLookup::Identify(TextView typed) {
   answer_.readings.clear();
   answer_.suggestions.clear();
+  answer_.reasons.clear();
   suggested_.clear();
   kept_.clear();
   answer_.problem = NormalizeTypedForm(typed, as_typed_);
@@ -59,10 +60,6 @@ const Identification& FormLookup::Identify(TextView typed) {
   if (!exact && !composed && !with_pronouns) {
     SuggestAccented(key_);
     if (several) SuggestComposed();
-  } else if (folded_ == key_ && exact) {
-    accented_.clear();
-    index_.AppendAccented(typed_utf8_, accented_, &path_);
-    for (std::string& found : accented_) Suggest(std::move(found));
   }
   if (UndoKeyRemaps(as_typed_, variant_)) {
     utf8_.clear();
@@ -71,13 +68,34 @@ const Identification& FormLookup::Identify(TextView typed) {
     const Text letters = variant_;
     SuggestAccented(letters);
   }
-  // Each suggestion once, the typed text itself never.
-  auto& list = answer_.suggestions;
-  std::erase(list, std::string_view(typed_utf8_));
-  for (auto at = list.begin(); at != list.end(); ++at) {
-    list.erase(std::remove(at + 1, list.end(), *at), list.end());
+  KeepEachSuggestionOnce();
+  if (answer_.readings.empty() && !several &&
+      answer_.suggestions.size() < Identification::kMostSuggestions) {
+    corrections_.clear();
+    learner_.Correct(typed_utf8_, Identification::kMostSuggestions - answer_.suggestions.size(),
+                     !answer_.suggestions.empty(), corrections_);
+    for (Correction& correction : corrections_) {
+      Suggest(std::move(correction.text), std::move(correction.reason));
+    }
+    KeepEachSuggestionOnce();
   }
   return answer_;
+}
+
+// Each suggestion once, with its first reason; the typed text itself never.
+void FormLookup::KeepEachSuggestionOnce() {
+  auto& list = answer_.suggestions;
+  auto& reasons = answer_.reasons;
+  std::size_t kept = 0;
+  for (std::size_t at = 0; at < list.size(); ++at) {
+    const bool seen = list[at] == typed_utf8_ ||
+                      std::find(list.begin(), list.begin() + kept, list[at]) != list.begin() + kept;
+    if (seen || kept == Identification::kMostSuggestions) continue;
+    list[kept] = list[at];
+    reasons[kept++] = reasons[at];
+  }
+  list.resize(kept);
+  reasons.resize(kept);
 }
 
 void FormLookup::AppendOutsideTable(std::string_view word) {
@@ -130,8 +148,9 @@ void FormLookup::DropEchoes() {
   readings.resize(kept);
 }
 
-void FormLookup::Suggest(std::string text) {
+void FormLookup::Suggest(std::string text, std::string reason) {
   answer_.suggestions.push_back(suggested_.emplace_back(std::move(text)));
+  answer_.reasons.push_back(suggested_.emplace_back(std::move(reason)));
 }
 
 // "habia tenido": the few words that go before a last one, and the last

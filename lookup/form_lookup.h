@@ -12,6 +12,7 @@
 
 #include "lookup/clitic_reading.h"
 #include "lookup/form_index.h"
+#include "lookup/learner_mistakes.h"
 #include "lookup/typed_form.h"
 
 namespace flexoria {
@@ -20,6 +21,10 @@ struct Identification {
   TypedFormProblem problem = TypedFormProblem::kNone;
   std::vector<FormReading> readings;
   std::vector<std::string_view> suggestions;
+  std::vector<std::string_view> reasons;  // why each suggestion; empty for a form's accents
+
+  // At most this many suggestions, the likeliest first.
+  static constexpr std::size_t kMostSuggestions = 5;
 
   bool found() const { return !readings.empty() || !suggestions.empty(); }
 };
@@ -27,7 +32,7 @@ struct Identification {
 // Keeps its buffers from one form to the next, for long batches.
 class FormLookup {
  public:
-  explicit FormLookup(const FormIndex& index) : index_(index), clitics_(index) {}
+  explicit FormLookup(const FormIndex& index) : index_(index), clitics_(index), learner_(index) {}
 
   // The answer stays valid until the next call.
   const Identification& Identify(TextView typed);
@@ -35,12 +40,15 @@ class FormLookup {
  private:
   void SuggestAccented(TextView text);
   void SuggestComposed();
-  void Suggest(std::string text);
+  void Suggest(std::string text, std::string reason = {});
+  void KeepEachSuggestionOnce();
   void AppendOutsideTable(std::string_view word);
   void DropEchoes();
 
   const FormIndex& index_;
   CliticReader clitics_;
+  LearnerMistakes learner_;
+  std::vector<Correction> corrections_;
   Identification answer_;
   std::deque<std::string> kept_;  // texts that readings view
   Text as_typed_;

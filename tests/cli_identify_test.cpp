@@ -69,16 +69,24 @@ TEST(Identify, FormsReadSuggestAndRefuseAsTheGrammarSays) {
   for (std::string row; std::getline(rows, row);) {
     auto fields = SplitAt(row, '\t');
     if (row.empty() || row[0] == '#' || fields[0] == "round-trip") continue;
-    fields.resize(3);  // an empty last field
+    fields.resize(4);  // an empty last field
     const Answer answer = Identify({Unescaped(fields[1])});
     ASSERT_EQ(answer.lines.size(), 1u) << row;
     const Json& json = answer.lines.front();
+    EXPECT_LE(json["suggestions"].size(), 5u) << row;
+    EXPECT_EQ(json["suggestions"].size(), json["reasons"].size()) << row;
     if (fields[0] == "reads") {
       EXPECT_EQ(Joined(json["readings"], Described), fields[2]) << row;
     } else if (fields[0] == "suggests") {
       EXPECT_EQ(Joined(json["suggestions"], [](const Json& s) { return s.get<std::string>(); }),
                 fields[2])
           << row;
+    } else if (fields[0] == "corrects") {
+      EXPECT_EQ(answer.status, 1) << row;
+      EXPECT_TRUE(json["readings"].empty()) << row;
+      ASSERT_FALSE(json["suggestions"].empty()) << row;
+      EXPECT_EQ(json["suggestions"][0], fields[2]) << row;
+      EXPECT_EQ(json["reasons"][0], fields[3]) << row;
     } else {
       EXPECT_EQ(answer.status, std::stoi(fields[2])) << row;
       EXPECT_TRUE(json["readings"].empty()) << row;
