@@ -10,6 +10,7 @@
 #include "cli/exit_status.h"
 #include "cli/json_writer.h"
 #include "lookup/form_lookup.h"
+#include "lookup/text_reader.h"
 
 namespace flexoria {
 namespace {
@@ -36,7 +37,11 @@ std::string_view ProblemText(TypedFormProblem problem) {
 class Identifier {
  public:
   Identifier(const IdentifyRequest& request, std::ostream& out, std::ostream& err)
-      : request_(request), out_(out), err_(err), lookup_(EmbeddedFormIndex()) {
+      : request_(request),
+        out_(out),
+        err_(err),
+        lookup_(EmbeddedFormIndex()),
+        reader_(EmbeddedFormIndex()) {
     invalid_.problem = TypedFormProblem::kInvalidUtf8;
   }
 
@@ -58,7 +63,33 @@ class Identifier {
     if (buffer_.size() >= kFlushAt) Flush();
   }
 
+  // Running text: one line or object per form found in it.
+  void ReadText(std::string_view utf8) {
+    skipped_ += reader_.Read(utf8, [this](const TextForm& form) {
+      if (request_.json) {
+        WriteTextJson(form);
+      } else {
+        WriteTextLine(form);
+      }
+      if (buffer_.size() >= kFlushAt) Flush();
+    });
+  }
+
   int Finish() {
+    if (request_.text) {
+      if (request_.json) {
+        JsonWriter json(buffer_);
+        json.BeginObject();
+        json.Number("skipped_words", static_cast<long long>(skipped_));
+        json.EndObject();
+        json.Flush();
+        buffer_ += '\n';
+      } else {
+        buffer_.append("Palabras que no son formas verbales: ")
+            .append(std::to_string(skipped_))
+            .append("\n");
+      }
+    }
     Flush();
     return status_;
   }
@@ -103,16 +134,37 @@ class Identifier {
     }
   }
 
-  void WriteJson(std::string_view typed, bool valid, const Identification& answer) {
+  // 3:14  había dicho  decir, Pretérito pluscuamperfecto de indicativo, yo; ...
+  void WriteTextLine(const TextForm& form) {
+    buffer_.append(std::to_string(form.line)).append(":").append(std::to_string(form.column));
+    buffer_.append("  ");
+    AppendUtf8(form.text, buffer_);
+    const char* between = "  ";
+    for (const FormReading& reading : form.answer->readings) {
+      buffer_.append(between).append(reading.verb).append(", ").append(reading.title);
+      if (!reading.pronoun.empty()) buffer_.append(", ").append(reading.pronoun);
+      if (!reading.pronouns.empty()) buffer_.append(" + ").append(reading.pronouns);
+      if (!reading.note.empty()) buffer_.append(" (").append(reading.note).append(")");
+      between = "; ";
+    }
+    buffer_ += '\n';
+  }
+
+  void WriteTextJson(const TextForm& form) {
     JsonWriter json(buffer_);
     json.BeginObject();
-    if (valid) {
-      json.String("form", typed_);
-    } else {
-      json.String("form", DecodeLossy(typed));
-    }
-    if (answer.problem != TypedFormProblem::kNone)
-      json.Utf8String("error", ProblemText(answer.problem));
+    json.Number("line", static_cast<long long>(form.line));
+    json.Number("column", static_cast<long long>(form.column));
+    json.Number("start", static_cast<long long>(form.start));
+    json.Number("end", static_cast<long long>(form.end));
+    json.String("form", form.text);
+    WriteReadingsJson(json, *form.answer);
+    json.EndObject();
+    json.Flush();
+    buffer_ += '\n';
+  }
+
+  void WriteReadingsJson(JsonWriter& json, const Identification& answer) {
     json.BeginArray("readings");
     for (const FormReading& reading : answer.readings) {
       json.BeginObject();
@@ -129,6 +181,19 @@ class Identifier {
       json.EndObject();
     }
     json.EndArray();
+  }
+
+  void WriteJson(std::string_view typed, bool valid, const Identification& answer) {
+    JsonWriter json(buffer_);
+    json.BeginObject();
+    if (valid) {
+      json.String("form", typed_);
+    } else {
+      json.String("form", DecodeLossy(typed));
+    }
+    if (answer.problem != TypedFormProblem::kNone)
+      json.Utf8String("error", ProblemText(answer.problem));
+    WriteReadingsJson(json, answer);
     json.BeginArray("suggestions");
     for (const std::string_view text : answer.suggestions) json.Utf8Value(text);
     json.EndArray();
@@ -179,6 +244,8 @@ class Identifier {
   std::ostream& out_;
   std::ostream& err_;
   FormLookup lookup_;
+  TextReader reader_;
+  std::size_t skipped_ = 0;
   Identification invalid_;
   Text typed_;
   std::string buffer_;
@@ -195,6 +262,22 @@ int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& 
     return kExitFailure;
   }
   Identifier identifier(request, out, err);
+  if (request.text) {
+    const bool from_input =
+        request.forms.empty() || std::ranges::find(request.forms, "-") != request.forms.end();
+    for (const std::string& line : request.forms) {
+      if (line != "-") identifier.ReadText(line + "\n");
+    }
+    if (from_input) {
+      std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+      identifier.ReadText(text);
+    }
+    return identifier.Finish();
+  }
+  if (request.forms.empty()) {
+    err << "flexoria-cli identify: falta la FORMA que identificar.\n";
+    return kExitUsage;
+  }
   std::string line;
   for (const std::string& form : request.forms) {
     if (form != "-") {
@@ -213,20 +296,27 @@ Command AddIdentifyCommand(CLI::App& app) {
   auto request = std::make_shared<IdentifyRequest>();
   CLI::App* parser =
       app.add_subcommand("identify", "Dice de qué verbo, forma y persona es cada FORMA conjugada.");
-  parser
-      ->add_option("FORMA", request->forms,
-                   "Formas conjugadas (tuvieron, «he tenido», «no tengas», vámonos); «-» lee "
-                   "una por línea de la entrada.")
-      ->required();
+  parser->add_option("FORMA", request->forms,
+                     "Formas conjugadas (tuvieron, «he tenido», «no tengas», vámonos); «-» lee "
+                     "una por línea de la entrada; con --texto, el texto.");
+  parser->add_flag("--texto,--text", request->text,
+                   "Lee texto corrido (los argumentos, cada uno una línea, o la entrada) y "
+                   "escribe cada forma verbal que halla con su línea:columna.");
   parser->add_flag("--json", request->json,
                    "Escribe un objeto JSON por forma, en el orden dado, con todas sus lecturas.");
   parser->footer(
       "Cada lectura sale en una línea: la forma con su raíz y su terminación, el infinitivo,\n"
       "la forma verbal y la persona. Se reconocen todas las formas de «conjugate»: los tiempos\n"
       "compuestos, el imperativo entero, vos (tenés) y el verbo pronominal de cada infinitivo\n"
-      "(«me lavo», lávate: lavarse). No importan las mayúsculas ni los blancos de los extremos;\n"
-      "una forma escrita sin tildes (tenia) o con las teclas de la ventana (ten`a) sugiere\n"
-      "las formas con tilde: «¿Quiso decir tenía?».\n"
+      "(«me lavo», lávate: lavarse), y también con pronombres unidos (dímelo: decir + me + lo)\n"
+      "o delante («se lo dije», «no lo hagas») y hay. No importan las mayúsculas, los blancos\n"
+      "ni la puntuación de los extremos (¿Hablo?). Una forma escrita sin tildes (tenia) o con\n"
+      "las teclas de la ventana (ten`a) sugiere las formas con tilde: «¿Quiso decir tenía?»;\n"
+      "un error de quien aprende, lo que quiso decir y por qué: rompido, «roto (participio\n"
+      "irregular de romper)»; tubieron, «tuvieron (se escribe con v)». Cinco como mucho.\n"
+      "Con --texto, cada forma del texto sale en una línea: línea:columna, la forma y sus\n"
+      "lecturas; con --json, un objeto por forma con sus posiciones en caracteres (start, end);\n"
+      "al final, cuántas palabras no eran formas verbales.\n"
       "Las terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"
       "Estado de salida: 0 si todas las formas se reconocen, 1 si alguna no es una forma\n"
       "conocida (aunque haya sugerencias), 2 si alguna está vacía, es demasiado larga,\n"

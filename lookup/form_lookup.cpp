@@ -27,7 +27,11 @@ bool IsPunctuation(char32_t c) { return kPunctuation.find(c) != std::u32string_v
 
 }  // namespace
 
-const Identification& FormLookup::Identify(TextView typed) {
+const Identification& FormLookup::Identify(TextView typed) { return Look(typed, true); }
+
+const Identification& FormLookup::Read(TextView typed) { return Look(typed, false); }
+
+const Identification& FormLookup::Look(TextView typed, bool suggest) {
   answer_.readings.clear();
   answer_.suggestions.clear();
   answer_.reasons.clear();
@@ -55,8 +59,7 @@ const Identification& FormLookup::Identify(TextView typed) {
   // A form with pronouns is found as surely as a plain one.
   const bool with_pronouns = answer_.readings.size() > plain;
   DropEchoes();
-  // A form typed with its accents and found needs no other accents.
-  FoldAccents(key_, folded_);
+  if (!suggest) return answer_;
   if (!exact && !composed && !with_pronouns) {
     SuggestAccented(key_);
     if (several) SuggestComposed();

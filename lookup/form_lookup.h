@@ -36,8 +36,12 @@ class FormLookup {
 
   // The answer stays valid until the next call.
   const Identification& Identify(TextView typed);
+  // The readings alone, without looking for what else was meant: for
+  // running text, where most words are no verb at all.
+  const Identification& Read(TextView typed);
 
  private:
+  const Identification& Look(TextView typed, bool suggest);
   void SuggestAccented(TextView text);
   void SuggestComposed();
   void Suggest(std::string text, std::string reason = {});

@@ -21,11 +21,12 @@ struct Answer {
   std::vector<Json> lines;
 };
 
-Answer Identify(const std::vector<std::string>& forms, const std::string& input = {}) {
+Answer Identify(const std::vector<std::string>& forms, const std::string& input = {},
+                bool text = false) {
   std::istringstream in(input);
   std::ostringstream out, err;
   Answer answer;
-  answer.status = RunIdentify({forms, true, false}, in, out, err);
+  answer.status = RunIdentify({forms, true, false, text}, in, out, err);
   std::istringstream lines(out.str());
   for (std::string line; std::getline(lines, line);) answer.lines.push_back(Json::parse(line));
   return answer;
@@ -34,7 +35,9 @@ Answer Identify(const std::vector<std::string>& forms, const std::string& input 
 std::string Unescaped(const std::string& typed) {
   std::string bytes;
   for (std::size_t at = 0; at < typed.size(); ++at) {
-    if (typed.compare(at, 2, "\\x") == 0 && at + 3 < typed.size() + 1) {
+    if (typed.compare(at, 2, "\\n") == 0 || typed.compare(at, 2, "\\t") == 0) {
+      bytes += typed[++at] == 'n' ? '\n' : '\t';
+    } else if (typed.compare(at, 2, "\\x") == 0 && at + 3 < typed.size() + 1) {
       bytes += static_cast<char>(std::stoi(typed.substr(at + 2, 2), nullptr, 16));
       at += 3;
     } else {
@@ -118,6 +121,40 @@ TEST(Identify, EveryFormOfTheseVerbsReadsBackToItsVerb) {
       EXPECT_TRUE(found) << fields[1] << ": " << Utf8(text) << " (" << form.name << ")";
     });
     EXPECT_GE(forms, 59) << fields[1];
+  }
+}
+
+TEST(Identify, RunningTextGivesEachFormItsPlaceAndCountsTheOtherWords) {
+  std::istringstream rows(ReadFile(std::string(FLEXORIA_TEST_DATA_DIR) + "/identify_text.tsv"));
+  Answer answer;
+  std::size_t next = 0;
+  std::string text;
+  for (std::string row; std::getline(rows, row);) {
+    const auto fields = SplitAt(row, '\t');
+    if (row.empty() || row[0] == '#') continue;
+    if (fields[0] == "text") {
+      text = Unescaped(fields[1]);
+      answer = Identify({}, text, true);
+      next = 0;
+      continue;
+    }
+    ASSERT_LT(next, answer.lines.size()) << row;
+    const Json& found = answer.lines[next++];
+    if (fields[0] == "skips") {
+      EXPECT_EQ(found["skipped_words"], std::stoi(fields[1])) << row;
+      EXPECT_EQ(next, answer.lines.size()) << text;
+      continue;
+    }
+    const std::string place =
+        std::to_string(found["line"].get<int>()) + ":" + std::to_string(found["column"].get<int>());
+    const std::string span =
+        std::to_string(found["start"].get<int>()) + "-" + std::to_string(found["end"].get<int>());
+    EXPECT_EQ(place, fields[1]) << row;
+    EXPECT_EQ(found["form"], Unescaped(fields[2])) << row;
+    EXPECT_EQ(span, fields[3]) << row;
+    EXPECT_EQ(Joined(found["readings"], [](const Json& r) { return r["verb"].get<std::string>(); }),
+              fields[4])
+        << row;
   }
 }
 
