@@ -19,6 +19,23 @@ void BM_IdentifyOne(benchmark::State& bench) {
   for (auto _ : bench) benchmark::DoNotOptimize(lookup.Identify(U"tuvieron").readings.data());
 }
 
+// The index's own walk, no pronouns, punctuation or suggestions: the floor
+// that BM_IdentifyOne stands on.
+void BM_PlainLookupOne(benchmark::State& bench) {
+  const FormIndex& index = EmbeddedFormIndex();
+  std::vector<FormReading> readings;
+  for (auto _ : bench) {
+    readings.clear();
+    benchmark::DoNotOptimize(index.AppendReadings("tuvieron", readings));
+  }
+}
+
+// A form that ends like a joined pronoun (-se, -te) and is none.
+void BM_IdentifyOneLikeJoined(benchmark::State& bench) {
+  FormLookup lookup(EmbeddedFormIndex());
+  for (auto _ : bench) benchmark::DoNotOptimize(lookup.Identify(U"cantaste").readings.data());
+}
+
 // Every form of every 16th verb as a reader meets it ("tuvo", "he tenido",
 // "no tengas"), repeated in a scattered order up to a million lines, plus
 // what people mistype: no accents, capitals, blanks.
@@ -96,6 +113,8 @@ void BM_IndexBuild(benchmark::State& bench) {
 }
 
 BENCHMARK(BM_IdentifyOne);
+BENCHMARK(BM_PlainLookupOne);
+BENCHMARK(BM_IdentifyOneLikeJoined);
 BENCHMARK_CAPTURE(BM_IdentifyBatch, text, false)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(BM_IdentifyBatch, json, true)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_IdentifyText)->Unit(benchmark::kMillisecond)->Iterations(3);

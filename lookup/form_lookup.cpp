@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 
 namespace flexoria {
 namespace {
@@ -91,8 +92,9 @@ void FormLookup::KeepEachSuggestionOnce() {
   auto& reasons = answer_.reasons;
   std::size_t kept = 0;
   for (std::size_t at = 0; at < list.size(); ++at) {
-    const bool seen = list[at] == typed_utf8_ ||
-                      std::find(list.begin(), list.begin() + kept, list[at]) != list.begin() + kept;
+    const std::span<const std::string_view> earlier(list.data(), kept);
+    const bool seen =
+        list[at] == typed_utf8_ || std::ranges::find(earlier, list[at]) != earlier.end();
     if (seen || kept == Identification::kMostSuggestions) continue;
     list[kept] = list[at];
     reasons[kept++] = reasons[at];
