@@ -21,20 +21,6 @@ constexpr std::array<OutsideTable, 1> kOutsideTable{{
     {"hay", "ha", "haber", "presente", "forma impersonal"},
 }};
 
-// The pronoun each person takes as its own (me lavo, te lavás, nos lavamos).
-struct OwnPronoun {
-  std::string_view person;
-  std::string_view pronoun;
-};
-
-constexpr std::array<OwnPronoun, 5> kOwnPronouns{{
-    {"1", "me"},
-    {"2", "te"},
-    {"vos", "te"},
-    {"1 1", "nos"},
-    {"2 2", "os"},
-}};
-
 // Marks that stand around a word in a text and are no part of it.
 constexpr std::u32string_view kPunctuation = U"¿¡.,;:!?\"«»()…“”‘’'[]-—";
 
@@ -134,8 +120,9 @@ void FormLookup::AppendOutsideTable(std::string_view word) {
 }
 
 // The same form read twice says nothing new: the window's Imperativo beside
-// the Imperativo afirmativo, the plain verb with its own pronoun beside the
-// pronominal verb («me lavo», lávatelo), one reading found two ways.
+// the Imperativo afirmativo, a plain verb with the pronoun that a pronominal
+// verb's same form has as its own («me lavo», lávatelo; «te fuiste» is irse,
+// not ser + te), one reading found two ways.
 void FormLookup::DropEchoes() {
   auto& readings = answer_.readings;
   const auto echoes = [&](const FormReading& reading) {
@@ -148,12 +135,12 @@ void FormLookup::DropEchoes() {
       const bool own_pronoun =
           !reading.pronouns.empty() && (reading.verb_id & 1) == 0 && (other.verb_id & 1) != 0 &&
           (reading.pronouns.size() == 2 || !reading.pronouns.starts_with("se"));
-      return own_pronoun && other.verb_id / 2 == reading.verb_id / 2 && other.name == reading.name;
+      return own_pronoun && other.name == reading.name;
     });
   };
   std::vector<bool> dropped(readings.size());
   for (std::size_t at = 0; at < readings.size(); ++at) {
-    dropped[at] = echoes(readings[at]) || LacksPronominalUse(readings[at]);
+    dropped[at] = echoes(readings[at]);
     for (std::size_t earlier = 0; earlier < at && !dropped[at]; ++earlier) {
       const FormReading& a = readings[earlier];
       const FormReading& b = readings[at];
@@ -166,15 +153,6 @@ void FormLookup::DropEchoes() {
     if (!dropped[at]) readings[kept++] = readings[at];
   }
   readings.resize(kept);
-}
-
-// The pronoun of the form's own person («te fuiste») makes the verb
-// pronominal, which only a verb with a pronominal use is: irse, never serse.
-bool FormLookup::LacksPronominalUse(const FormReading& reading) const {
-  if ((reading.verb_id & 1) != 0) return false;
-  const auto own = std::ranges::find(kOwnPronouns, reading.person, &OwnPronoun::person);
-  return own != kOwnPronouns.end() && own->pronoun == reading.pronouns &&
-         !index_.HasPronominalUse(reading.verb);
 }
 
 void FormLookup::Suggest(std::string text, std::string reason) {

@@ -52,7 +52,6 @@ class FormLookup {
   void KeepEachSuggestionOnce();
   void AppendOutsideTable(std::string_view word);
   void DropEchoes();
-  bool LacksPronominalUse(const FormReading& reading) const;
 
   const FormIndex& index_;
   CliticReader clitics_;
