@@ -61,7 +61,7 @@ bench: deps
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFLEXORIA_SANITIZE=ON -DFLEXORIA_FUZZ=ON -DFLEXORIA_BUILD_TESTS=OFF -DFLEXORIA_BUILD_UI=OFF
 	cmake --build $(FUZZ_BUILD_DIR)
-	for target in session replay identify form_index cli_lines; do \
+	for target in session replay identify identify_text form_index cli_lines; do \
 	  mkdir -p $(FUZZ_BUILD_DIR)/corpus/$$target && \
 	  $(FUZZ_BUILD_DIR)/tests/fuzz/$${target}_fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
 	    -print_final_stats=1 $(FUZZ_BUILD_DIR)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \

@@ -1,9 +1,10 @@
 // From forms back to their verbs: one lookup, a batch through the command,
-// and the index build with its size (the generator reads every form of
-// every verb back when the program is built). BM_Sweep in the same run is
-// the thirteen-view sweep the build rests on.
+// running text through the command's text mode, and the index build with its size (the generator
+// reads every form of every verb back when the program is built). BM_Sweep in the same run is the
+// thirteen-view sweep the build rests on.
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <sstream>
 
 #include "cli/identify_command.h"
@@ -16,6 +17,23 @@ namespace {
 void BM_IdentifyOne(benchmark::State& bench) {
   FormLookup lookup(EmbeddedFormIndex());
   for (auto _ : bench) benchmark::DoNotOptimize(lookup.Identify(U"tuvieron").readings.data());
+}
+
+// The index's own walk, no pronouns, punctuation or suggestions: the floor
+// that BM_IdentifyOne stands on.
+void BM_PlainLookupOne(benchmark::State& bench) {
+  const FormIndex& index = EmbeddedFormIndex();
+  std::vector<FormReading> readings;
+  for (auto _ : bench) {
+    readings.clear();
+    benchmark::DoNotOptimize(index.AppendReadings("tuvieron", readings));
+  }
+}
+
+// A form that ends like a joined pronoun (-se, -te) and is none.
+void BM_IdentifyOneLikeJoined(benchmark::State& bench) {
+  FormLookup lookup(EmbeddedFormIndex());
+  for (auto _ : bench) benchmark::DoNotOptimize(lookup.Identify(U"cantaste").readings.data());
 }
 
 // Every form of every 16th verb as a reader meets it ("tuvo", "he tenido",
@@ -43,11 +61,41 @@ void BM_IdentifyBatch(benchmark::State& bench, bool json) {
   for (auto _ : bench) {
     std::istringstream in(input);
     std::ostringstream out, err;
-    RunIdentify({{"-"}, json, false}, in, out, err);
+    RunIdentify({{"-"}, json, false, false}, in, out, err);
     benchmark::DoNotOptimize(out.str().size());
   }
   bench.counters["forms_per_second"] = benchmark::Counter(
       1e6 * static_cast<double>(bench.iterations()), benchmark::Counter::kIsRate);
+}
+
+// A megabyte of prose as the text mode meets it: verb forms (some of
+// several words, some with pronouns) among other words, punctuation,
+// capitals and line breaks.
+std::string RunningText() {
+  static constexpr std::array<std::string_view, 16> kOtherWords{
+      "el", "perro", "que", "de",   "la",  "casa",  "y",      "en",
+      "un", "azul",  "muy", "pero", "los", "niños", "mañana", "con"};
+  static constexpr std::array<std::string_view, 12> kForms{
+      "tuvieron",   "había dicho", "se lo dije", "dímelo",       "no lo hagas", "hay",
+      "cantábamos", "quepo",       "me lavo",    "comiéndoselo", "lo he hecho", "vinieron"};
+  std::string text;
+  for (std::size_t word = 0; text.size() < 1'000'000; ++word) {
+    const bool form = word * 7 % 5 < 2;
+    text += form ? kForms[word * 13 % kForms.size()] : kOtherWords[word * 31 % kOtherWords.size()];
+    text += word % 12 == 11 ? ".\n" : word % 8 == 7 ? ", " : " ";
+  }
+  return text;
+}
+
+void BM_IdentifyText(benchmark::State& bench) {
+  const std::string text = RunningText();
+  for (auto _ : bench) {
+    std::istringstream in(text);
+    std::ostringstream out, err;
+    RunIdentify({{}, false, false, true}, in, out, err);
+    benchmark::DoNotOptimize(out.str().size());
+  }
+  bench.SetBytesProcessed(static_cast<std::int64_t>(bench.iterations() * text.size()));
 }
 
 // The generator's first half, without its proof: every form of every verb
@@ -65,8 +113,11 @@ void BM_IndexBuild(benchmark::State& bench) {
 }
 
 BENCHMARK(BM_IdentifyOne);
+BENCHMARK(BM_PlainLookupOne);
+BENCHMARK(BM_IdentifyOneLikeJoined);
 BENCHMARK_CAPTURE(BM_IdentifyBatch, text, false)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK_CAPTURE(BM_IdentifyBatch, json, true)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_IdentifyText)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_IndexBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 
@@ -12,17 +13,21 @@
 #include "cli/terminal_text.h"
 #include "cli/typed_word.h"
 #include "lookup/form_lookup.h"
+#include "lookup/text_reader.h"
 
 namespace flexoria {
 namespace {
 
 constexpr std::size_t kFlushAt = 1 << 16;
-constexpr std::string_view kOlderSpelling = "ortografía anterior a 2010";
 
 class Identifier {
  public:
   Identifier(const IdentifyRequest& request, std::ostream& out, std::ostream& err)
-      : request_(request), out_(out), err_(err), lookup_(EmbeddedFormIndex()) {}
+      : request_(request),
+        out_(out),
+        err_(err),
+        lookup_(EmbeddedFormIndex()),
+        reader_(EmbeddedFormIndex()) {}
 
   void Identify(const Text& typed) {
     const Identification& answer = lookup_.Identify(typed);
@@ -37,6 +42,35 @@ class Identifier {
     if (buffer_.size() >= kFlushAt) Flush();
   }
 
+  // Running text: one line or object per form found in it.
+  void ReadText(std::string_view utf8) {
+    skipped_ += reader_.Read(utf8, [this](const TextForm& form) {
+      if (request_.json) {
+        WriteTextJson(form);
+      } else {
+        WriteTextLine(form);
+      }
+      if (buffer_.size() >= kFlushAt) Flush();
+    });
+  }
+
+  // After running text: how many of its words were no verb form.
+  void ReportSkipped() {
+    if (request_.json) {
+      JsonWriter json(buffer_);
+      json.BeginObject();
+      json.Number("skipped_words", static_cast<long long>(skipped_));
+      json.EndObject();
+      json.Flush();
+      buffer_ += '\n';
+    } else {
+      buffer_.append("Palabras que no son formas verbales: ")
+          .append(std::to_string(skipped_))
+          .append("\n");
+    }
+    Flush();
+  }
+
   // A form that broke the input rule: its message goes to standard error
   // after what came before it, and JSON keeps one object per form.
   void Refuse(std::string_view typed, WordProblem problem) {
@@ -48,6 +82,8 @@ class Identifier {
       json.BeginArray("readings");
       json.EndArray();
       json.BeginArray("suggestions");
+      json.EndArray();
+      json.BeginArray("reasons");
       json.EndArray();
       json.EndObject();
       json.Flush();
@@ -74,9 +110,10 @@ class Identifier {
     }
     buffer_.append(reading.after).append("  ").append(reading.verb);
     if (!reading.in_lexicon) buffer_.append(" (no está en la lista de verbos)");
-    if (reading.older_spelling) buffer_.append(" (").append(kOlderSpelling).append(")");
     buffer_.append("  ").append(reading.title);
     if (!reading.pronoun.empty()) buffer_.append("  ").append(reading.pronoun);
+    if (!reading.pronouns.empty()) buffer_.append(" + ").append(reading.pronouns);
+    if (!reading.note.empty()) buffer_.append("  (").append(reading.note).append(")");
     buffer_ += '\n';
   }
 
@@ -87,6 +124,9 @@ class Identifier {
       for (std::size_t at = 0; at < answer.suggestions.size(); ++at) {
         if (at > 0) buffer_.append(at + 1 == answer.suggestions.size() ? " o " : ", ");
         buffer_.append(answer.suggestions[at]);
+        if (!answer.reasons[at].empty()) {
+          buffer_.append(" (").append(answer.reasons[at]).append(")");
+        }
       }
       buffer_.append("?\n");
     } else if (!answer.found()) {
@@ -95,10 +135,37 @@ class Identifier {
     }
   }
 
-  void WriteJson(const Text& typed, const Identification& answer) {
+  // 3:14  había dicho  decir, Pretérito pluscuamperfecto de indicativo, yo; ...
+  void WriteTextLine(const TextForm& form) {
+    buffer_.append(std::to_string(form.line)).append(":").append(std::to_string(form.column));
+    buffer_.append("  ");
+    AppendUtf8(form.text, buffer_);
+    const char* between = "  ";
+    for (const FormReading& reading : form.answer->readings) {
+      buffer_.append(between).append(reading.verb).append(", ").append(reading.title);
+      if (!reading.pronoun.empty()) buffer_.append(", ").append(reading.pronoun);
+      if (!reading.pronouns.empty()) buffer_.append(" + ").append(reading.pronouns);
+      if (!reading.note.empty()) buffer_.append(" (").append(reading.note).append(")");
+      between = "; ";
+    }
+    buffer_ += '\n';
+  }
+
+  void WriteTextJson(const TextForm& form) {
     JsonWriter json(buffer_);
     json.BeginObject();
-    json.String("form", typed);
+    json.Number("line", static_cast<long long>(form.line));
+    json.Number("column", static_cast<long long>(form.column));
+    json.Number("start", static_cast<long long>(form.start));
+    json.Number("end", static_cast<long long>(form.end));
+    json.String("form", form.text);
+    WriteReadingsJson(json, *form.answer);
+    json.EndObject();
+    json.Flush();
+    buffer_ += '\n';
+  }
+
+  void WriteReadingsJson(JsonWriter& json, const Identification& answer) {
     json.BeginArray("readings");
     for (const FormReading& reading : answer.readings) {
       json.BeginObject();
@@ -106,20 +173,42 @@ class Identifier {
       json.Verbatim(LabelJson(reading));
       if (!reading.clitic.empty()) json.Utf8String("clitic", reading.clitic);
       if (!reading.auxiliary.empty()) json.Utf8String("auxiliary", reading.auxiliary);
+      if (!reading.pronouns.empty()) WritePronouns(json, reading.pronouns);
+      if (!reading.note.empty()) json.Utf8String("note", reading.note);
       json.Utf8String("text", reading.text);
       json.Utf8String("stem", reading.stem);
       json.Utf8String("ending", reading.ending);
       json.Boolean("in_lexicon", reading.in_lexicon);
-      if (reading.older_spelling) json.Utf8String("note", kOlderSpelling);
       json.EndObject();
     }
     json.EndArray();
+  }
+
+  void WriteJson(const Text& typed, const Identification& answer) {
+    JsonWriter json(buffer_);
+    json.BeginObject();
+    json.String("form", typed);
+    WriteReadingsJson(json, answer);
     json.BeginArray("suggestions");
     for (const std::string_view text : answer.suggestions) json.Utf8Value(text);
+    json.EndArray();
+    json.BeginArray("reasons");
+    for (const std::string_view reason : answer.reasons) json.Utf8Value(reason);
     json.EndArray();
     json.EndObject();
     json.Flush();
     buffer_ += '\n';
+  }
+
+  // "se + lo": ["se", "lo"].
+  static void WritePronouns(JsonWriter& json, std::string_view pronouns) {
+    json.BeginArray("pronouns");
+    for (std::size_t at = 0; at <= pronouns.size();) {
+      const std::size_t plus = std::min(pronouns.find(" + ", at), pronouns.size());
+      json.Utf8Value(pronouns.substr(at, plus - at));
+      at = plus + 3;
+    }
+    json.EndArray();
   }
 
   // A label's keys come with every reading of it; written once.
@@ -140,6 +229,8 @@ class Identifier {
   std::ostream& out_;
   std::ostream& err_;
   FormLookup lookup_;
+  TextReader reader_;
+  std::size_t skipped_ = 0;
   std::string typed_utf8_;
   std::string buffer_;
   std::vector<std::string> label_json_;
@@ -155,6 +246,23 @@ int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& 
     return kExitFailure;
   }
   Identifier identifier(request, out, err);
+  if (request.text) {
+    const bool from_input =
+        request.forms.empty() || std::ranges::find(request.forms, "-") != request.forms.end();
+    for (const std::string& line : request.forms) {
+      if (line != "-") identifier.ReadText(line + "\n");
+    }
+    if (from_input) {
+      const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+      identifier.ReadText(text);
+    }
+    identifier.ReportSkipped();
+    return kExitOk;
+  }
+  if (request.forms.empty()) {
+    err << "flexoria-cli: falta FORMA.\nMás información con «flexoria-cli --help».\n";
+    return kExitUsage;
+  }
   const int status = ReadWords(
       request.forms, in, err, "identificar",
       [&identifier](std::string_view, const Text& typed) { identifier.Identify(typed); },
@@ -174,19 +282,28 @@ Command AddIdentifyCommand(CLI::App& app) {
   parser
       ->add_option("FORMA", request->forms,
                    "Formas conjugadas (tuvieron, «he tenido», «no tengas», vámonos); «-» lee "
-                   "una por línea de la entrada.")
-      ->type_name("")
-      ->required();
+                   "una por línea de la entrada; con --texto, el texto.")
+      ->type_name("");
+  parser->add_flag("--texto,--text", request->text,
+                   "Lee texto corrido (los argumentos, cada uno una línea, o la entrada) y "
+                   "escribe cada forma verbal que halla con su línea:columna.");
   parser->add_flag("--json", request->json,
                    "Escribe un objeto JSON por forma, en el orden dado, con todas sus lecturas.");
   parser->footer(
       "Cada lectura sale en una línea: la forma con su raíz y su terminación, el infinitivo,\n"
       "la forma verbal y la persona. Se reconocen todas las formas de «conjugar»: los tiempos\n"
       "compuestos, el imperativo entero, vos (tenés) y el verbo pronominal de cada infinitivo\n"
-      "(«me lavo», lávate: lavarse). No importan las mayúsculas ni los espacios de los extremos;\n"
-      "una forma escrita sin tildes (tenia) o con las teclas de la ventana (ten`a) sugiere\n"
-      "las formas con tilde: «¿Quiso decir tenía?». Una forma con la tilde que se escribía\n"
-      "antes de 2010 (rió, guié) se lee como la de hoy, con la nota «ortografía anterior a 2010».\n"
+      "(«me lavo», lávate: lavarse), y también con pronombres unidos (dímelo: decir + me + lo)\n"
+      "o delante («se lo dije», «no lo hagas») y hay. No importan las mayúsculas, los blancos\n"
+      "ni la puntuación de los extremos (¿Hablo?). Una forma escrita sin tildes (tenia) o con\n"
+      "las teclas de la ventana (ten`a) sugiere las formas con tilde: «¿Quiso decir tenía?»;\n"
+      "un error de quien aprende, lo que quiso decir y por qué: rompido, «roto (participio\n"
+      "irregular de romper)»; tubieron, «tuvieron (se escribe con v)». Cinco como mucho.\n"
+      "Una forma con la tilde que se escribía antes de 2010 (rió, guié) se lee como la de hoy,\n"
+      "con la nota «ortografía anterior a 2010».\n"
+      "Con --texto, cada forma del texto sale en una línea: línea:columna, la forma y sus\n"
+      "lecturas; con --json, un objeto por forma con sus posiciones en caracteres (start, end);\n"
+      "al final, cuántas palabras no eran formas verbales.\n"
       "Las terminaciones salen en rojo en un terminal, salvo con NO_COLOR.\n"
       "Estado de salida: 0 si todas las formas se reconocen, 1 si alguna no es una forma\n"
       "conocida (aunque haya sugerencias), 2 si alguna está vacía, es demasiado larga,\n"

@@ -6,7 +6,8 @@ namespace flexoria {
 namespace {
 
 // The letters a form loses before a pronoun, first match first: the verb
-// (empty: any verb), the form's tail, the pronoun and how many to drop.
+// (empty: any verb), the form's tail, the pronoun that comes first and how
+// many to drop.
 struct DroppedLetters {
   TextView verb;
   TextView tail;
@@ -14,10 +15,11 @@ struct DroppedLetters {
   std::size_t drop;
 };
 
-inline constexpr std::array<DroppedLetters, 3> kDroppedLetters{{
+inline constexpr std::array<DroppedLetters, 4> kDroppedLetters{{
     {U"ir", U"id", U"os", 0},  // idos, the Academy's form (not iros)
     {U"", U"mos", U"nos", 1},  // sentemos + nos: sentémonos
-    {U"", U"d", U"os", 1},     // lavad + os: lavaos
+    {U"", U"mos", U"se", 1},   // digamos + se + lo: digámoselo
+    {U"", U"d", U"os", 1},     // lavad + os: lavaos; poned + os + lo: ponéoslo
 }};
 
 bool IsAccented(char32_t c) { return WithoutAccent(c) != c; }
@@ -114,7 +116,7 @@ bool NeedsAccent(TextView word, std::size_t vowel) {
 
 const DroppedLetters* DroppedFor(TextView verb, TextView bare, TextView pronoun) {
   for (const DroppedLetters& rule : kDroppedLetters) {
-    if ((rule.verb.empty() || rule.verb == verb) && rule.pronoun == pronoun &&
+    if ((rule.verb.empty() || rule.verb == verb) && pronoun.starts_with(rule.pronoun) &&
         EndsWith(bare, rule.tail)) {
       return &rule;
     }

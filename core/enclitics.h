@@ -19,9 +19,9 @@ std::size_t StressedVowel(TextView word);
 // How many syllables `word` has.
 std::size_t SyllableCount(TextView word);
 
-// Writes `bare` + `pronoun` into `out` with the written accent the new word
-// needs; `verb` (the infinitive) only picks out the exceptions. Returns how
-// many letters of `bare` the join dropped (lavemos + nos: one).
+// Writes `bare` + `pronoun` (one pronoun or two: "selo") into `out` with the written accent the new
+// word needs; `verb` (the infinitive) only picks out the exceptions. Returns how many letters of
+// `bare` the join dropped (lavemos + nos: one).
 std::size_t AttachEnclitic(TextView verb, TextView bare, TextView pronoun, Text& out);
 
 }  // namespace flexoria

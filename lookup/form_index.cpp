@@ -173,7 +173,8 @@ FormReading FormIndex::Reading(const Verb& verb, bool pronominal, std::uint32_t 
           pronominal ? label_string(5) : std::string_view(),
           label,
           verb.place * 2 + (pronominal ? 1 : 0),
-          false};
+          {},
+          {}};
 }
 
 namespace {

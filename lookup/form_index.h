@@ -67,9 +67,13 @@ struct FormReading {
   std::string_view clitic;     // a pronominal verb's pronoun
   std::uint32_t label = 0;
   std::uint32_t verb_id = 0;  // the verb's place in the lexicon's order, twice, +1 if pronominal
-  // Read from the spelling before 2010, which gave one-syllable forms an
-  // accent (rió for rio); the lookup sets it, the index never stores one.
-  bool older_spelling = false;
+  // Pronouns that go with the form as written but are no part of it
+  // ("me + lo" of dímelo, "se + lo" of «se lo dije»), and a word on how the
+  // reading was found: outside the table of forms (hay), or read from the
+  // spelling before 2010, which gave one-syllable forms an accent (rió for
+  // rio). The lookup sets both; the index never stores one.
+  std::string_view pronouns;
+  std::string_view note;
 };
 
 class FormIndex {
@@ -105,6 +109,9 @@ class FormIndex {
   // is room for the last word's. False when none.
   bool AppendComposed(std::string_view text, std::vector<FormReading>& last_readings,
                       std::vector<FormReading>& out) const;
+  // Whether Spanish uses the plain verb `verb` with a pronoun of its own
+  // (lavar; not ser).
+  bool HasPronominalUse(std::string_view verb) const;
   // The words that the rules put before a last word ("he", "no te"), each once.
   void AppendPrefixes(std::vector<std::string_view>& out) const;
 
@@ -126,7 +133,6 @@ class FormIndex {
   std::size_t SlotAt(std::size_t slot) const;
   // The verb whose plain text is head + added, or verb_count_.
   std::size_t FindVerb(std::string_view head, std::string_view added) const;
-  bool HasPronominalUse(std::string_view verb) const;
   std::string_view StringAt(std::uint32_t offset) const;
   FormReading Reading(const Verb& verb, bool pronominal, std::uint32_t label, std::string_view text,
                       std::size_t before, std::size_t ending, std::size_t after) const;

@@ -1,15 +1,49 @@
 #include "lookup/form_lookup.h"
 
 #include <algorithm>
+#include <array>
+#include <span>
 
 namespace flexoria {
+namespace {
 
-const Identification& FormLookup::Identify(TextView typed) {
+// Forms that no tense of the table writes, read as the form whose label
+// they share.
+struct OutsideTable {
+  std::string_view text;
+  std::string_view like;
+  std::string_view verb;
+  std::string_view name;
+  std::string_view note;
+};
+
+constexpr std::array<OutsideTable, 1> kOutsideTable{{
+    {"hay", "ha", "haber", "presente", "forma impersonal"},
+}};
+
+// Marks that stand around a word in a text and are no part of it.
+constexpr std::u32string_view kPunctuation = U"¿¡.,;:!?\"«»()…“”‘’'[]-—";
+
+bool IsPunctuation(char32_t c) { return kPunctuation.find(c) != std::u32string_view::npos; }
+
+}  // namespace
+
+const Identification& FormLookup::Identify(TextView typed) { return Look(typed, true); }
+
+const Identification& FormLookup::Read(TextView typed) { return Look(typed, false); }
+
+const Identification& FormLookup::Look(TextView typed, bool suggest) {
   answer_.readings.clear();
   answer_.suggestions.clear();
+  answer_.reasons.clear();
   suggested_.clear();
-  answer_.problem = NormalizeTypedForm(typed, key_);
+  kept_.clear();
+  answer_.problem = NormalizeTypedForm(typed, as_typed_);
   if (answer_.problem != TypedFormProblem::kNone) return answer_;
+  TextView word(as_typed_);
+  while (!word.empty() && IsPunctuation(word.front())) word.remove_prefix(1);
+  while (!word.empty() && IsPunctuation(word.back())) word.remove_suffix(1);
+  if (word.empty() || NormalizeTypedForm(word, key_) != TypedFormProblem::kNone) key_ = as_typed_;
   typed_utf8_.clear();
   AppendUtf8(key_, typed_utf8_);
   const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings, &path_);
@@ -17,34 +51,113 @@ const Identification& FormLookup::Identify(TextView typed) {
   const bool composed =
       several && index_.AppendComposed(typed_utf8_, last_readings_, answer_.readings);
   const bool older = !exact && !composed && ReadOlderSpelling(several);
-  // A form typed with its accents and found needs no other accents.
-  FoldAccents(key_, folded_);
-  if (!exact && !composed && !older) {
+  const std::size_t plain = answer_.readings.size();
+  if (several) {
+    clitics_.AppendPlaced(typed_utf8_, answer_.readings, kept_);
+  } else {
+    AppendOutsideTable(typed_utf8_);
+    clitics_.AppendJoined(typed_utf8_, answer_.readings, kept_);
+  }
+  // A form with pronouns is found as surely as a plain one.
+  const bool with_pronouns = answer_.readings.size() > plain;
+  DropEchoes();
+  if (!suggest) return answer_;
+  if (!exact && !composed && !older && !with_pronouns) {
     SuggestAccented(key_);
     if (several) SuggestComposed();
-  } else if (folded_ == key_ && exact) {
-    accented_.clear();
-    index_.AppendAccented(typed_utf8_, accented_, &path_);
-    for (std::string& found : accented_) Suggest(std::move(found));
   }
-  if (UndoKeyRemaps(key_, variant_)) {
+  if (UndoKeyRemaps(as_typed_, variant_)) {
     utf8_.clear();
     AppendUtf8(variant_, utf8_);
     if (index_.Contains(utf8_)) Suggest(utf8_);
     const Text letters = variant_;
     SuggestAccented(letters);
   }
-  // Each suggestion once, the typed text itself never.
-  auto& list = answer_.suggestions;
-  std::erase(list, std::string_view(typed_utf8_));
-  for (auto at = list.begin(); at != list.end(); ++at) {
-    list.erase(std::remove(at + 1, list.end(), *at), list.end());
+  KeepEachSuggestionOnce();
+  if (answer_.readings.empty() && !several &&
+      answer_.suggestions.size() < Identification::kMostSuggestions) {
+    corrections_.clear();
+    learner_.Correct(typed_utf8_, Identification::kMostSuggestions - answer_.suggestions.size(),
+                     !answer_.suggestions.empty(), corrections_);
+    for (Correction& correction : corrections_) {
+      Suggest(std::move(correction.text), std::move(correction.reason));
+    }
+    KeepEachSuggestionOnce();
   }
   return answer_;
 }
 
-void FormLookup::Suggest(std::string text) {
+// Each suggestion once, with its first reason; the typed text itself never.
+void FormLookup::KeepEachSuggestionOnce() {
+  auto& list = answer_.suggestions;
+  auto& reasons = answer_.reasons;
+  std::size_t kept = 0;
+  for (std::size_t at = 0; at < list.size(); ++at) {
+    const std::span<const std::string_view> earlier(list.data(), kept);
+    const bool seen =
+        list[at] == typed_utf8_ || std::ranges::find(earlier, list[at]) != earlier.end();
+    if (seen || kept == Identification::kMostSuggestions) continue;
+    list[kept] = list[at];
+    reasons[kept++] = reasons[at];
+  }
+  list.resize(kept);
+  reasons.resize(kept);
+}
+
+void FormLookup::AppendOutsideTable(std::string_view word) {
+  for (const OutsideTable& form : kOutsideTable) {
+    if (form.text != word) continue;
+    last_readings_.clear();
+    index_.AppendReadings(form.like, last_readings_);
+    for (FormReading reading : last_readings_) {
+      if (reading.verb != form.verb || reading.name != form.name) continue;
+      reading.text = reading.stem = form.text;
+      reading.before = reading.ending = reading.after = {};
+      reading.note = form.note;
+      answer_.readings.push_back(reading);
+    }
+  }
+}
+
+// The same form read twice says nothing new: the window's Imperativo beside
+// the Imperativo afirmativo, a plain verb with the pronoun that a pronominal
+// verb's same form has as its own («me lavo», lávatelo; «te fuiste» is irse,
+// not ser + te), one reading found two ways.
+void FormLookup::DropEchoes() {
+  auto& readings = answer_.readings;
+  const auto echoes = [&](const FormReading& reading) {
+    return std::ranges::any_of(readings, [&](const FormReading& other) {
+      if (&other == &reading || other.person != reading.person) return false;
+      if (reading.name == "imperativo") {
+        return other.name == "imperativo-afirmativo" && other.verb_id == reading.verb_id &&
+               other.text == reading.text;
+      }
+      const bool own_pronoun =
+          !reading.pronouns.empty() && (reading.verb_id & 1) == 0 && (other.verb_id & 1) != 0 &&
+          (reading.pronouns.size() == 2 || !reading.pronouns.starts_with("se"));
+      return own_pronoun && other.name == reading.name;
+    });
+  };
+  std::vector<bool> dropped(readings.size());
+  for (std::size_t at = 0; at < readings.size(); ++at) {
+    dropped[at] = echoes(readings[at]);
+    for (std::size_t earlier = 0; earlier < at && !dropped[at]; ++earlier) {
+      const FormReading& a = readings[earlier];
+      const FormReading& b = readings[at];
+      dropped[at] = a.verb_id == b.verb_id && a.label == b.label && a.text == b.text &&
+                    a.pronouns == b.pronouns;
+    }
+  }
+  std::size_t kept = 0;
+  for (std::size_t at = 0; at < readings.size(); ++at) {
+    if (!dropped[at]) readings[kept++] = readings[at];
+  }
+  readings.resize(kept);
+}
+
+void FormLookup::Suggest(std::string text, std::string reason) {
   answer_.suggestions.push_back(suggested_.emplace_back(std::move(text)));
+  answer_.reasons.push_back(suggested_.emplace_back(std::move(reason)));
 }
 
 // "se rió", as written before 2010: the readings of "se rio", marked as
@@ -58,7 +171,7 @@ bool FormLookup::ReadOlderSpelling(bool several) {
   const bool composed =
       several && index_.AppendComposed(older_utf8_, last_readings_, answer_.readings);
   for (std::size_t at = first; at < answer_.readings.size(); ++at) {
-    answer_.readings[at].older_spelling = true;
+    answer_.readings[at].note = kOlderSpellingNote;
   }
   return exact || composed;
 }

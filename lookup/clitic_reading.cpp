@@ -1,0 +1,167 @@
+#include "lookup/clitic_reading.h"
+
+#include <algorithm>
+#include <array>
+
+#include "core/enclitics.h"
+#include "lookup/typed_form.h"
+
+namespace flexoria {
+namespace {
+
+// The object pronouns, and where each stands when two go together: se
+// first, then te and os, then me and nos, then the third person's (se lo
+// doy, te lo digo, me la das, se te olvida, no te me vayas).
+struct Pronoun {
+  std::string_view text;
+  int place;
+};
+
+constexpr std::array<Pronoun, 11> kPronouns{{
+    {"se", 0},
+    {"te", 1},
+    {"os", 1},
+    {"me", 2},
+    {"nos", 2},
+    {"lo", 3},
+    {"la", 3},
+    {"los", 3},
+    {"las", 3},
+    {"le", 3},
+    {"les", 3},
+}};
+
+const Pronoun* PronounOf(std::string_view word) {
+  const auto found = std::ranges::find(kPronouns, word, &Pronoun::text);
+  return found == kPronouns.end() ? nullptr : &*found;
+}
+
+bool GoTogether(const Pronoun& first, const Pronoun& second) { return first.place < second.place; }
+
+// The forms a pronoun joins, and the forms it goes before.
+bool TakesJoined(std::string_view name) {
+  return name == "imperativo-afirmativo" || name == "infinitivo" || name == "gerundio";
+}
+
+bool TakesPlaced(std::string_view name) {
+  return !TakesJoined(name) && name != "imperativo" && name != "participio";
+}
+
+// os is vosotros' pronoun, and vos takes te: «sentaos», «sentate».
+bool PersonTakes(std::string_view person, std::string_view pronouns) {
+  return person != "vos" || !pronouns.starts_with("os");
+}
+
+std::string_view Kept(std::deque<std::string>& keep, std::string text) {
+  return keep.emplace_back(std::move(text));
+}
+
+}  // namespace
+
+void CliticReader::AppendJoined(std::string_view word, std::vector<FormReading>& out,
+                                std::deque<std::string>& keep) {
+  for (const Pronoun& last : kPronouns) {
+    if (word.size() <= last.text.size() || !word.ends_with(last.text)) continue;
+    const std::string_view before_last = word.substr(0, word.size() - last.text.size());
+    ReadJoined(word, before_last, last.text, last.text, out, keep);
+    for (const Pronoun& first : kPronouns) {
+      if (!GoTogether(first, last) || before_last.size() <= first.text.size() ||
+          !before_last.ends_with(first.text)) {
+        continue;
+      }
+      const std::string_view bare = before_last.substr(0, before_last.size() - first.text.size());
+      const std::string_view pronouns = word.substr(bare.size());
+      const std::string_view named =
+          Kept(keep, std::string(first.text) + " + " + std::string(last.text));
+      ReadJoined(word, bare, pronouns, named, out, keep);
+    }
+  }
+}
+
+// The join drops the s of -mos before nos and se and the d of -d before os,
+// and moves the accent: the plain form is the bare letters, or those with
+// the dropped letter back, with any accents the index has for them.
+void CliticReader::ReadJoined(std::string_view word, std::string_view bare,
+                              std::string_view pronouns, std::string_view named,
+                              std::vector<FormReading>& out, std::deque<std::string>& keep) {
+  std::array<std::string, 2> candidates{std::string(bare), {}};
+  if (pronouns.starts_with("nos") || pronouns.starts_with("se")) {
+    candidates[1] = std::string(bare) + "s";
+  } else if (pronouns.starts_with("os")) {
+    candidates[1] = std::string(bare) + "d";
+  }
+  if (!DecodeUtf8(pronouns, pronouns_)) return;
+  for (const std::string& candidate : candidates) {
+    if (candidate.empty() || !DecodeUtf8(candidate, bare_)) continue;
+    FoldAccents(bare_, folded_);
+    accented_.assign(1, EncodeUtf8(folded_));
+    index_.AppendAccented(accented_.front(), accented_);
+    for (std::string& plain : accented_) {
+      const std::string_view text = Kept(keep, std::move(plain));
+      found_.clear();
+      index_.AppendReadings(text, found_);
+      for (FormReading& reading : found_) {
+        if (!TakesJoined(reading.name) || !PersonTakes(reading.person, pronouns)) continue;
+        // ir's own rule (idos) is found by the plain verb's name.
+        const std::string_view verb = (reading.verb_id & 1) != 0
+                                          ? reading.verb.substr(0, reading.verb.size() - 2)
+                                          : reading.verb;
+        if (!DecodeUtf8(verb, verb_) || !DecodeUtf8(reading.text, bare_)) continue;
+        AttachEnclitic(verb_, bare_, pronouns_, joined_);
+        if (EncodeUtf8(joined_) != word) continue;
+        reading.pronouns = named;
+        out.push_back(reading);
+      }
+    }
+  }
+}
+
+// [no] pronoun [pronoun] form...: the pronouns named, or the first one the
+// pronominal verb's own («me lo lavo»: lavarse + lo).
+void CliticReader::AppendPlaced(std::string_view words, std::vector<FormReading>& out,
+                                std::deque<std::string>& keep) {
+  std::vector<std::string_view> split;
+  for (std::size_t at = 0; at <= words.size();) {
+    const std::size_t blank = std::min(words.find(' ', at), words.size());
+    split.push_back(words.substr(at, blank - at));
+    at = blank + 1;
+  }
+  std::size_t next = split.front() == "no" ? 1 : 0;
+  const std::string negation = next == 1 ? "no " : "";
+  std::array<const Pronoun*, 2> pronouns{};
+  std::size_t count = 0;
+  while (count < 2 && next + 1 < split.size() && PronounOf(split[next]) != nullptr) {
+    pronouns[count++] = PronounOf(split[next++]);
+  }
+  if (count == 0 || (count == 2 && !GoTogether(*pronouns[0], *pronouns[1]))) return;
+  const std::string_view verb_words = words.substr(split[next].data() - words.data());
+  std::string named(pronouns[0]->text);
+  if (count == 2) named.append(" + ").append(pronouns[1]->text);
+  const std::size_t before = out.size();
+  ReadPlaced(Kept(keep, negation + std::string(verb_words)), Kept(keep, named), false, out);
+  if (out.size() == before && !negation.empty()) {
+    ReadPlaced(verb_words, Kept(keep, named), false, out);
+  }
+  if (count == 2) {
+    const std::string own =
+        negation + std::string(pronouns[0]->text) + " " + std::string(verb_words);
+    ReadPlaced(Kept(keep, own), pronouns[1]->text, true, out);
+  }
+}
+
+void CliticReader::ReadPlaced(std::string_view rest, std::string_view named, bool own_pronoun,
+                              std::vector<FormReading>& out) {
+  found_.clear();
+  if (rest.find(' ') == std::string_view::npos) {
+    index_.AppendReadings(rest, found_);
+  } else {
+    index_.AppendComposed(rest, last_, found_);
+  }
+  for (FormReading& reading : found_) {
+    if (own_pronoun != ((reading.verb_id & 1) != 0) || !TakesPlaced(reading.name)) continue;
+    reading.pronouns = named;
+    out.push_back(reading);
+  }
+}
+
+}  // namespace flexoria

@@ -1,0 +1,49 @@
+// Verb forms that carry object pronouns: joined after an affirmative
+// imperative, an infinitive or a gerund (dímelo, decírselo, comiéndoselo),
+// or placed before a finite form («se lo dije», «no lo hagas», «lo he
+// hecho»). The pronouns are taken off, the plain form is read from the
+// index, and a joined reading counts only when joining the pronouns again
+// (core/enclitics) writes exactly the word that was read.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/text.h"
+#include "lookup/form_index.h"
+
+namespace flexoria {
+
+class CliticReader {
+ public:
+  explicit CliticReader(const FormIndex& index) : index_(index) {}
+
+  // `word`: one word as the index keeps it. The readings' texts live in
+  // `keep` until it is cleared.
+  void AppendJoined(std::string_view word, std::vector<FormReading>& out,
+                    std::deque<std::string>& keep);
+  // `words`: several words, one blank between them.
+  void AppendPlaced(std::string_view words, std::vector<FormReading>& out,
+                    std::deque<std::string>& keep);
+
+ private:
+  void ReadJoined(std::string_view word, std::string_view bare, std::string_view pronouns,
+                  std::string_view named, std::vector<FormReading>& out,
+                  std::deque<std::string>& keep);
+  void ReadPlaced(std::string_view rest, std::string_view named, bool own_pronoun,
+                  std::vector<FormReading>& out);
+
+  const FormIndex& index_;
+  std::vector<FormReading> found_;
+  std::vector<FormReading> last_;
+  std::vector<std::string> accented_;
+  Text bare_;
+  Text folded_;
+  Text joined_;
+  Text verb_;
+  Text pronouns_;
+};
+
+}  // namespace flexoria
