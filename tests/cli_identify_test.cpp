@@ -118,7 +118,7 @@ TEST(Identify, RunningTextGivesEachFormItsPlaceAndCountsTheOtherWords) {
     const auto fields = SplitAt(row, '\t');
     if (row.empty() || row[0] == '#') continue;
     if (fields[0] == "text") {
-      text = Unescaped(fields[1]);
+      text = UnescapeBytes(fields[1]);
       answer = Identify({}, text, true);
       next = 0;
       continue;
@@ -135,7 +135,7 @@ TEST(Identify, RunningTextGivesEachFormItsPlaceAndCountsTheOtherWords) {
     const std::string span =
         std::to_string(found["start"].get<int>()) + "-" + std::to_string(found["end"].get<int>());
     EXPECT_EQ(place, fields[1]) << row;
-    EXPECT_EQ(found["form"], Unescaped(fields[2])) << row;
+    EXPECT_EQ(found["form"], UnescapeBytes(fields[2])) << row;
     EXPECT_EQ(span, fields[3]) << row;
     EXPECT_EQ(Joined(found["readings"], [](const Json& r) { return r["verb"].get<std::string>(); }),
               fields[4])

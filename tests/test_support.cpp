@@ -22,7 +22,9 @@ Text U32(const std::string& utf8) {
 std::string UnescapeBytes(const std::string& typed) {
   std::string bytes;
   for (std::size_t at = 0; at < typed.size(); ++at) {
-    if (typed.compare(at, 2, "\\x") == 0 && at + 4 <= typed.size()) {
+    if (typed.compare(at, 2, "\\n") == 0 || typed.compare(at, 2, "\\t") == 0) {
+      bytes += typed[++at] == 'n' ? '\n' : '\t';
+    } else if (typed.compare(at, 2, "\\x") == 0 && at + 4 <= typed.size()) {
       bytes += static_cast<char>(std::stoi(typed.substr(at + 2, 2), nullptr, 16));
       at += 3;
     } else {

@@ -21,7 +21,8 @@ std::vector<std::string> CellTexts(const std::array<Text, 6>& cells, std::size_t
 
 std::vector<std::string> SplitAt(const std::string& text, char separator);
 
-// A data file's text with each \xNN as the byte it stands for.
+// A data file's text with each \xNN as the byte it stands for, \n and \t as a
+// line feed and a tab.
 std::string UnescapeBytes(const std::string& typed);
 
 // The whole content of a file, byte for byte; empty when it cannot be read.
