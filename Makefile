@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Flexoria: `make run` starts the program, `make test` runs every test.
 # Both install what is missing first (Debian packages, see scripts/install-deps.sh).
 

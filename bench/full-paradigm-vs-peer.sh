@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole lexicon's full paradigm, ours beside a peer's, in one run: the
 # npm package @jirimracek/conjugate-esp (a conjugator in JavaScript) times
 # its conjugateSync over the lexicon's words; then flexoria-bench times the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From forms back to their verbs: one lookup, a batch through the command,
 // running text through the command's text mode, and the index build with its size (the generator
 // reads every form of every verb back when the program is built). BM_Sweep in the same run is the

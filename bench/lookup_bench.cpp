@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three look-ups of a request on their own: lexicon, stem changes,
 // irregular verbs; each for a listed and an unlisted word.
 #include <benchmark/benchmark.h>

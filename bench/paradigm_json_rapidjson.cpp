@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/paradigm_json_rapidjson.h"
 
 #include <rapidjson/encodings.h>

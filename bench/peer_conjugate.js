@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the npm conjugator's conjugateSync over the verbs read from standard
 // input (one a line), the way BM_FullParadigmJsonLines runs ours: one pass
 // to warm up, then whole passes until two seconds of CPU time have gone,

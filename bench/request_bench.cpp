@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One request through the session, as the window runs it, for each kind of
 // verb and each of the thirteen views.
 #include <benchmark/benchmark.h>

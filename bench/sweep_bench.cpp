@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole lexicon in every view through one session (10,836 words times
 // 13 options, 140,868 requests), and beside it the whole lexicon's full
 // paradigm, by itself and as JSON Lines, as `flexoria-cli conjugate --json -`

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full table as the window shows it: a request to the table filled
 // (conjugating, laying out, making the cells, sizing the columns), and the
 // table window shown after the main window's Ctrl+T. Runs on Qt's offscreen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs that the Academy's grammar and its Diccionario panhispánico de
 // dudas treat as defective in every sense, by the forms they lack. Verbs it
 // also conjugates in full are not here: llover and nevar in a figurative

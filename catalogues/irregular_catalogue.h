@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The irregular-verb catalogue: ordered entries for strong, suppletive and
 // stem-changing verbs, accented -iar/-uar verbs and irregular participles.
 #pragma once

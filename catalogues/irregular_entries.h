@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The irregular-verb catalogue, entry by entry, in the order in which the
 // entries are tried: the first entry whose test matches the verb is the only
 // one applied. P(fragment) is the entry text less its last `cut` characters,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape of one irregular-verb entry: how it recognises its verbs, how much
 // of the entry it cuts off, and which slots it overwrites with what. Entries
 // are constant data; one routine walks them (irregular_catalogue.cpp).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogues/irregular_entry_index.h"
 
 namespace flexoria::irregular {

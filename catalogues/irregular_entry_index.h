@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Narrows the irregular-verb entries down to those that can match a verb.
 // Every entry's verbs end with the entry's tail, so only the entries whose
 // tail ends in the verb's last three characters need to be tried: at most a

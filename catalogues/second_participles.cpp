@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogues/second_participles.h"
 
 namespace flexoria {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs with two participles that the Academy accepts with haber, the
 // regular one and a second, irregular one that is the more common (he
 // imprimido and he impreso), and their compounds: each row names the tail

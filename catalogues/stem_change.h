@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stem-change catalogue: -ar verbs whose stem vowel changes under stress
 // (pensar: pienso) or takes a written accent (aislar: aíslo).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stem-change catalogue's data: -ar verbs grouped into classes that share
 // one rewrite of the stem's last letters. The search order is the order below
 // (single-form classes first); no infinitive appears twice.

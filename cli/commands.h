@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of flexoria-cli. Each adds itself to the parser and hands
 // back what to run when it was the command given.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `flexoria-cli conjugate`: the forms of each verb given, as a table or JSON.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exit statuses of flexoria-cli, the same for every command.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flexoria-cli identify: from forms back to their verbs.
 #pragma once
 

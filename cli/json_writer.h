@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes JSON into a reused string: compact, escaping only what JSON
 // requires, other characters as UTF-8. The text goes through a buffer of
 // the writer's own and reaches the string when the writer is flushed or

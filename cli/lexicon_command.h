@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `flexoria-cli lexicon`: whether each word is in the built-in list of verbs.
 #pragma once
 

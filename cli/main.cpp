@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flexoria-cli: the conjugation engine without a window.
 #include <CLI/CLI.hpp>
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paradigm as one line of JSON, for programs: per form its rows, each
 // with its person, pronoun, stem, ending and the whole form as written.
 #pragma once

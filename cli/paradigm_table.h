@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paradigm as a terminal table: per form its title, then the persons by
 // their pronouns and the forms, right-aligned against their endings as in
 // the main window; a compound tense beside its simple one where the width

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The argument parser made to speak Spanish: its help layout with Spanish
 // headings and its errors said in Spanish, through its own formatter and
 // failure hook.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay protocol: JSON Lines of requests in, JSON Lines of what the
 // window would show out, all through one session.
 #pragma once

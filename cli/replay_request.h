@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading one replay line: a JSON object with a string "entry" and an
 // integer "option" from 1 to 13.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text between the command line and a terminal or a pipe: the colour of the
 // endings, the window's line breaks as a terminal's, and input lines
 // without a carriage return.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one rule every command applies to a word it is given, on the command
 // line or on a line of its input: what it refuses, and how it names a
 // refused word on a terminal without letting its bytes act on it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notation in which a cell of the window shows more than one form the
 // Academy accepts: "irg-/yerg" + "o" (irgo, yergo), "roig/roy/ro" + "o",
 // "hinch" + "(i)ó", "(val)  val" + "e", "satisfaz / (-ac" + "e)".

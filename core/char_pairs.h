@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tables of characters in pairs (a vowel and the same vowel with its
 // accent, a key and the letter it types), each read either way by one
 // lookup.

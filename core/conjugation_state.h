@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The record through which every stage of a request talks to the next: the
 // request fills it with a regular verb's values, the catalogues and the
 // spelling rules overwrite what differs, and one writer reads it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pronoun joined after a verb form (lávate, sentémonos, poniéndose): the
 // letters the join drops and the written accent the longer word needs, by
 // the stress rules of Spanish spelling.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry box's remapped keys: six keys of an English keyboard type the
 // Spanish letters that it lacks. The window remaps them as they are typed;
 // a form typed elsewhere with the same habits is read back through them.

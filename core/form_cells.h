@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cells of one displayed form: per line a stem and an ending, six lines
 // for a tense, one for the forms without persons. Writers fill them; the
 // front ends lay them out.

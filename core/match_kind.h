@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a catalogue answers about a verb, and so what the request runs next.
 #pragma once
 

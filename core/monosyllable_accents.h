@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Since the Academy's Ortografía of 2010 a word of one syllable takes no
 // written accent, however it is pronounced: rio, guio, fie, hui, riais.
 // Counted as that work counts them, an unaccented i or u beside another

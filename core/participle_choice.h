@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which participle a compound tense takes when the participle view gives
 // more than one (imprimido / impreso).
 #pragma once

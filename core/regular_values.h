@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values of a regular verb, which every accepted request starts from.
 #pragma once
 

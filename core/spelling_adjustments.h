@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The regular spelling and sound changes of a verb that no catalogue entry
 // handled: buscar/busqué, coger/cojo, conocer/conozco, producir/produje,
 // leer/leyó, continuar/continúo, averiguar/averigüe, gruñir/gruñó ...

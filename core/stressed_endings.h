@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verbs whose endings carry the stress that a one-syllable root leaves
 // them: the writers give these words accented endings that no slot holds.
 #pragma once

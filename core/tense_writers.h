@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 25 writers: each turns the state into the stem and ending cells of
 // one view for one conjugation class. They only read the state.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Engine text: one element per character, so that lengths and cuts count
 // characters and a cut can never split one. Conversion to and from UTF-8
 // happens only at the edges (window, terminal, JSON).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vos forms of Argentina, Uruguay and Central America, built from the
 // vosotros forms: tenéis gives tenés, tened gives tené.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vowels Spanish writes with an accent, shared by the rules that add
 // one (a joined pronoun: lávate) and the lookups that ignore them (tenia).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One conjugation session: the state and the last verb looked up, which
 // outlive a request, and the request that runs through them. Whoever runs
 // requests owns one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forms Flexoria shows, one row each: its number among the window's
 // options, the short name the command line knows it by, its title, the
 // persons it has, the writer that the verb's class picks, and for the forms

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every form of a verb: the window's thirteen, the compound tenses, the
 // whole imperative, the vos forms and, for an entry such as "lavarse", the
 // pronominal verb with its pronouns. The simple forms come from real

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/recording_ui.h"
 
 #include "core/regular_values.h"

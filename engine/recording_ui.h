@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A request user interface without a window: it holds the entry and the
 // option it is given and records what the request displays and announces.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What one conjugation request did, as data: the front ends lay it out and
 // decide by it, never by the texts the request showed.
 #pragma once

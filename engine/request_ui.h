@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a conjugation request needs of the window it runs in. The main
 // window, the command-line tool and the tests each provide one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Notices for verbs used only in some persons or forms. They restrict
 // nothing: the forms are shown all the same.
 #pragma once

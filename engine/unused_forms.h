@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which forms of a defective verb are not in use, by the class the verb's
 // defect puts it in (catalogues/defective_verbs.h). The forms stay in the
 // paradigm; a front end shows them set apart.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Turns a words file (one word a line, UTF-8, after any lines of comment
 # that begin with "#") into the body of an array of
 # char32_t string literals, so that the lists are compiled into the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Verb forms that carry object pronouns: joined after an affirmative
 // imperative, an infinitive or a gerund (dímelo, decírselo, comiéndoselo),
 // or placed before a finite form («se lo dije», «no lo hagas», «lo he

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the forms of several words are made of one-word forms, as the table
 // of forms declares it: a compound tense is haber's form before the
 // participle ("he tenido"), the negative imperative "no" before the present

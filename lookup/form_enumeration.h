@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every form the engine gives a verb, one at a time, as plain words: the
 // one place that says which forms a reverse lookup knows.
 #pragma once

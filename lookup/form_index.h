@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reverse of conjugation: from the text of a form to every reading of
 // it. The index is built from the engine's own forms (ForEachForm) once,
 // when the program is built, and the program only walks the stored block.

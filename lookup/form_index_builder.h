@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the form index (form_index.h) of a list of verbs: run once, by
 // the generator, when the program is built.
 #pragma once

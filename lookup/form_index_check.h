@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's proof of the index it built: every form of every verb is
 // read back through the lookup, and each must give its own readings and no
 // other reading of its verb.

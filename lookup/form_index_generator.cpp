@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the form index of every verb the program knows, at build time, and
 // proves it first: every form of every verb must read back to its own
 // readings and no other. Any fault stops the build with the form it concerns.

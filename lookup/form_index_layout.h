@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where things stand in the form index's block (form_index.h describes it):
 // shared by the builder and the reader.
 #pragma once

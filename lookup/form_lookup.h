@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Identifying a form as typed, or as it stands in a text (punctuation
 // around it, a capital): its exact readings first, then its readings with
 // pronouns joined or placed before it, then the stored forms it may have

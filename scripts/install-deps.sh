@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Flexoria needs to build, test and run.
 # Safe to run again: it only calls apt-get when a package is missing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the whole-lexicon sweep to standard output: every listed infinitive
 # once, in all 13 options, as replay requests (JSON Lines).
 set -euo pipefail

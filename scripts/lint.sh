@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The style gate: every C++ source formatted as .clang-format says, and
 # clang-tidy's checks (.clang-tidy) clean on the project's own sources.
 # Usage: scripts/lint.sh BUILD_DIR   (a configured build with compile_commands.json)

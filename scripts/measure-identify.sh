@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times `flexoria-cli identify`: one form in its own process (the best and
 # the median of 21 runs) and a batch of one million forms from standard
 # input, and reports the peak memory of each; beside it, in the same run,

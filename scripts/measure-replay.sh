@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times `flexoria-cli replay` over the whole-lexicon sweep (every listed
 # infinitive in all 13 options, JSON in and out) and reports its peak memory.
 # Usage: scripts/measure-replay.sh path/to/flexoria-cli

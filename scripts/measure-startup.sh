@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts Flexoria in a virtual X server and reports how long the start-up
 # splash takes to appear after the process starts, and the resident memory
 # of the program once the main window is up.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the pictures of the full table and the form lookup for docs/ and
 # the README by driving the real program in a virtual 1280×800 screen as a
 # person would: Comenzar, "tener", Enter, Ctrl+T; Ctrl+E and Enter, which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flexoria-cli conjugate and lexicon, run in-process: the table and JSON
 // for regular, stem-change and irregular verbs, notices and refusals.
 #include <gmock/gmock.h>

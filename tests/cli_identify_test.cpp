@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flexoria-cli identify against tests/data/identify_forms.tsv: readings,
 // suggestions and refusals as the grammar has them, and every form of a
 // dozen verbs read back to the verb that the engine made it for.

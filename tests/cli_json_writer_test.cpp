@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The JSON writer's strings: escapes, UTF-8, and texts that do not fit its
 // buffer at once.
 #include <gtest/gtest.h>

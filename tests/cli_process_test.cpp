@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // flexoria-cli as a program: exit statuses, where its texts go, and what
 // bad usage says.
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The replay protocol: line format, bad input, and the exit status of a run.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The request from entry to display: acceptance, notices, state rules and
 // which writer each option and verb reach.
 #include <gmock/gmock.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form index on a handful of words (tests/data/form_index_words.tsv):
 // the bare automaton built from sorted strings and refusing unsorted ones,
 // an index of a few verbs read back and walked without accents, and a

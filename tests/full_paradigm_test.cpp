@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full paradigm: compound tenses, the whole imperative, vos and the
 // pronominal verbs, against the Academy's tables.
 #include "engine/full_paradigm.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` into a scratch root: every desktop file lands where the
 # desktop looks for it, the menu entry and the metadata validate, and each
 # manual page formats without a warning, as lintian checks it.

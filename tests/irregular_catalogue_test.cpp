@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which entry answers a verb: the earlier of two matching entries, and the
 // same through the index as through a walk over the whole catalogue.
 #include "catalogues/irregular_catalogue.h"

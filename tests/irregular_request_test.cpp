@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Irregular verbs through the real request, from the entry to the columns.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Folders are layers: core <- catalogues, lexicon <- engine <- lookup <- cli, ui.
 # Fails when a source includes a header of its own layer's neighbour or of
 # a layer above it.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: lintian finds no error and no warning in it, it names
 # its library dependencies, a section and a priority, holds every file the
 # desktop and Debian look for, and the flexoria-cli inside conjugates.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spelling and sound rules, applied to the regular values of a verb and
 // read back through the writers, as a verb outside both catalogues sees them.
 #include "core/spelling_adjustments.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writers' special words and the display contract, on hand-made states
 // so that they hold whatever the catalogues write.
 #include "core/tense_writers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers for the logic tests: run requests through a real session
 // and read the displayed columns as lists of UTF-8 cells.
 #pragma once

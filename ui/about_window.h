@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sobre, the About window. At program start it is the one-second splash
 // that opens the main window; later the menu opens it until "Vale".
 #pragma once

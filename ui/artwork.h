@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures, drawn in code so that they stay sharp and need no
 // image files: the program icon, the information icon and the three frames
 // of the About window's animation (an open book turning a page).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture or label that reports a click of the left mouse button.
 #pragma once
 

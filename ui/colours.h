@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' colours, and the two ways a widget takes one.
 #pragma once
 

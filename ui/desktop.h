@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows ask of the desktop beyond drawing themselves: modal
 // messages, the beep and ending the program. Each goes through a replaceable
 // hook, so that tests can watch them without blocking on a modal box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' fonts. Every font of the program is bold; sizes are in points
 // at 96 dots per inch, so that text keeps its proportions to the layout.
 #pragma once

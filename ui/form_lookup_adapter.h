@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one door from the windows to the form lookup: a typed form in, its
 // readings out, as the windows show them. The index is opened on the first
 // question, so a program that never looks a form up never touches it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Flexoria: buscar una forma": a form, or a few words, back to the verb
 // they belong to, one reading a row; each reading opens its verb's table.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame of the thirteen form options with their five group labels.
 #pragma once
 

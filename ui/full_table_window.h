@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Flexoria: tabla completa": every form of one verb in one table, from
 // the forms without persons to the imperative, with copy, print and PDF.
 #pragma once

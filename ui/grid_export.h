@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The paradigm grid as other programs take it: tab-separated text and an
 // HTML table for the clipboard, and one page for a printer or a PDF file,
 // the endings in red in all but the plain text.

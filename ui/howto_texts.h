@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three help texts of the How-to window, their paragraphs and lines
 // joined by carriage return and line feed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Como, the How-to window: three Spanish help texts, not modal.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry box's remapped keys (core/entry_keys.h) as typed text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain window area that draws straight lines on its background, beneath
 // the controls placed on it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flexoria, the conjugator of Spanish verbs.
 #include <QApplication>
 

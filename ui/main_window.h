@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form1, the working window: the entry box, the thirteen form options, the
 // result display and the menus. It owns the conjugation session and is the
 // window its requests read from and show in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The object names of the windows and their controls. They keep the names
 // the windows were designed with, which the accessibility tree shows and
 // the window tests look controls up by; the code itself names them by role.

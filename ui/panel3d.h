@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A raised 3-D panel that draws a caption of its own, in the band above the
 // controls it holds.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole paradigm laid out as a grid of cells, the way the Academy's
 // tables read: the forms without persons first, then each simple tense
 // beside its compound one, mood by mood, in three groups of columns that

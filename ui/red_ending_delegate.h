@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a form in a list or table with its ending in the main window's red.
 // A cell says where its ending stands through two data roles; a cell
 // without them is drawn as usual.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An entry box that types á, é, í, ó, ú and ñ on the six remapped keys, as
 // the main window's does.
 #pragma once

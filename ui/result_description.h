@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader should hear of the main window's result display:
 // its three columns read across, person by person ("yo tengo, tú tienes…"),
 // where the columns themselves read down.

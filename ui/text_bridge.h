@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the engine's texts and Qt's strings.
 #pragma once
 

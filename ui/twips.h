@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout is given in twips; the windows are laid out at 15 twips per pixel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes as the lines of `conjugate -` and `lexicon -`:
 // whatever comes in, neither may crash, and nothing they write may hold a
 // control character but the line feeds they put there themselves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads arbitrary bytes as a stored form index, or the program's own index
 // with bytes changed and its end cut: a block that does not hold together
 // must be refused with a reason, and one that is taken must answer lookups

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary typed forms to the lookup over the index compiled into
 // the program: whatever is typed, a lookup must neither crash nor read
 // outside the index, and every reading it gives must be a form of the text.

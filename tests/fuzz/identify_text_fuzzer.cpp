@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the running-text reader behind `identify
 // --texto`: whatever the text, it must neither crash nor read outside it,
 // and each form it finds must lie inside the text, after the one before,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary lines to the replay protocol: every line must be answered
 // with one JSON object, and nothing may crash.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary entries and options to one long-lived session: whatever is
 // typed, a request must neither crash nor leave the display inconsistent.
 #include <cstddef>

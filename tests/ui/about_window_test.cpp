@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: the start-up splash that opens the main window, the
 // window opened from the menu, its information message and its animation.
 #include "ui/about_window.h"

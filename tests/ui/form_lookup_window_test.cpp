@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The form lookup: opened from the main window, its readings and
 // suggestions, the table it opens; and what a screen reader hears in every
 // window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The full table: opened from the main window, every form where the
 // Academy's tables put it, its messages, copy, PDF, keys and screen reader.
 #include "ui/full_table_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The How-to window: its three help texts, its keyboard order and "Aceptar".
 #include "ui/howto_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window over the real widgets: start state, entry and remapped
 // keys, the requests that Enter, focus loss and the options set off, the
 // menus and the exit.

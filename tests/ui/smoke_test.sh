@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program in a virtual X server: waits for the main window,
 # starts, conjugates "tener", saves a picture of the screen and leaves with
 # Alt+L. Passes when the program then ends by itself with status 0.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The expected texts of the table and lookup windows, read from
 // tests/data/table_windows.tsv, and the steps the tests of both windows share.
 #pragma once

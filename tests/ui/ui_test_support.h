@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared helpers of the window tests: a desktop that records instead of
 // blocking, a started main window, and the test program's main().
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the controls stand to one another, their colours, the keyboard order
 // of the main window, and pictures of the three windows. With
 // FLEXORIA_RENDER_DIR set, the pictures are saved there as PNG files.
