@@ -33,6 +33,9 @@ namespace {
 // Long enough for a second letter to come, short enough to feel instant.
 constexpr int kTypingPauseMs = 350;
 constexpr int kCellPadding = 8;
+// A defective verb's form that the language does not use.
+constexpr const char* kUnusedFormTip =
+    "Forma que no se usa: este verbo es defectivo y carece de ella.";
 
 QString OneLine(const QString& text) { return ForDisplay(text).replace(u'\n', u' ').simplified(); }
 
@@ -211,7 +214,12 @@ void FullTableWindow::ShowGrid() {
         item->setForeground(QColor(Qt::darkGray));
         break;
       case GridCellKind::kForm:
-        MarkEnding(*item, cell.ending_at, cell.ending_length);
+        if (cell.used) {
+          MarkEnding(*item, cell.ending_at, cell.ending_length);
+        } else {
+          item->setForeground(QColor(Qt::gray));
+          item->setToolTip(QString::fromUtf8(kUnusedFormTip));
+        }
         break;
     }
     table_->setItem(cell.row, cell.column, item);

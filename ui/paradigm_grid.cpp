@@ -137,8 +137,17 @@ class GridWriter {
     return cell;
   }
 
+  // "he imprimido / he impreso": the form and the others the Academy
+  // accepts in its place, each after `before`.
+  static QString WithOtherForms(const FullRow& row, const QString& before) {
+    QString text = before + ToQString(row.text);
+    for (const TextView other : row.also) text += QStringLiteral(" / ") + before + ToQString(other);
+    return text;
+  }
+
   GridCell& AddForm(int offset, const FullForm& form, const FullRow& row, const QString& spoken) {
-    GridCell& cell = Add(offset, 1, GridCellKind::kForm, ToQString(row.text));
+    GridCell& cell = Add(offset, 1, GridCellKind::kForm, WithOtherForms(row, QString()));
+    cell.used = row.used;
     cell.ending_at = static_cast<qsizetype>(row.ending_at);
     cell.ending_length = static_cast<qsizetype>(row.ending_length);
     cell.form_name =
@@ -168,8 +177,9 @@ class GridWriter {
   void AddCompoundNonFinite(const NonFiniteLine& line, const FullRow& participle) {
     const QString auxiliary =
         Utf16(paradigm_.pronominal ? line.pronominal_auxiliary : line.auxiliary);
-    const QString text = auxiliary + u' ' + ToQString(participle.text);
+    const QString text = WithOtherForms(participle, auxiliary + u' ');
     GridCell& cell = Add(2, 1, GridCellKind::kForm, text);
+    cell.used = participle.used;
     cell.ending_at = auxiliary.size() + 1 + static_cast<qsizetype>(participle.ending_at);
     cell.ending_length = static_cast<qsizetype>(participle.ending_length);
     cell.spoken = text + QStringLiteral(", ") + Utf16(line.compound_spoken);

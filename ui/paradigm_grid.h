@@ -27,7 +27,8 @@ struct GridCell {
   // The form's short name; "infinitivo-compuesto" and "gerundio-compuesto"
   // for the two compound forms that only the table builds.
   QString form_name;
-  QString person;  // the person's label ("1", "2 2", "vos"); empty without persons
+  QString person;    // the person's label ("1", "2 2", "vos"); empty without persons
+  bool used = true;  // false for a form the verb lacks in use (lloviznar's "llovizno")
 };
 
 struct ParadigmGrid {

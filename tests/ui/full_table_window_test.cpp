@@ -100,6 +100,19 @@ class FullTableWindowTest : public ProgramTest {
     }
   }
 
+  void greysOnlyTheFormsAVerbDoesNotUse() {
+    for (const QStringList& expected : TableWindowRows(QStringLiteral("unused"))) {
+      FullTableWindow& window = TableFor(*program_, expected[0], QStringLiteral("no"));
+      const ShownCell cell = FindCell(window, expected[1], expected[2]);
+      const QString what = expected.join(u' ');
+      QVERIFY2(cell.row >= 0, qPrintable(what));
+      const QTableWidget* table = TableOf(&window);
+      const bool used = expected[3] == QStringLiteral("se usa");
+      QVERIFY2(table->item(cell.row, cell.column)->toolTip().isEmpty() == used, qPrintable(what));
+      QVERIFY2(RedPart(*table, cell.row, cell.column).isEmpty() != used, qPrintable(what));
+    }
+  }
+
   void keepsEachPersonBesideItsCompoundTense() {
     FullTableWindow& window = TableFor(*program_, QStringLiteral("tener"), QStringLiteral("no"));
     for (const auto& [simple, compound] : {std::pair{"presente", "perfecto-compuesto"},
