@@ -49,12 +49,14 @@ void ForEachSlashed(TextView stem, TextView ending,
 
 void ForEachAlternative(TextView stem, TextView ending,
                         const std::function<void(TextView, TextView)>& visit) {
-  if (stem.starts_with(U'(')) {  // "(val)  val" + "e": val, vale
-    const auto close = stem.find(U')');
-    visit(stem.substr(1, close - 1), {});
-    ForEachAlternative(Trimmed(stem.substr(close + 1)), ending, visit);
-  } else if (ending.starts_with(U'(')) {  // "hinch" + "(i)ó": hinchió, hinchó
-    const auto close = ending.find(U')');
+  // A bracket that is never closed is no notation (an entry typed so).
+  const auto stem_close = stem.starts_with(U'(') ? stem.find(U')') : TextView::npos;
+  const auto ending_close = ending.starts_with(U'(') ? ending.find(U')') : TextView::npos;
+  if (stem_close != TextView::npos) {  // "(val)  val" + "e": val, vale
+    visit(stem.substr(1, stem_close - 1), {});
+    ForEachAlternative(Trimmed(stem.substr(stem_close + 1)), ending, visit);
+  } else if (ending_close != TextView::npos) {  // "hinch" + "(i)ó": hinchió, hinchó
+    const auto close = ending_close;
     visit(stem, Text(ending.substr(1, close - 1)) + Text(ending.substr(close + 1)));
     visit(stem, ending.substr(close + 1));
   } else if (stem.find(U'/') != TextView::npos) {

@@ -350,10 +350,18 @@ void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, 
 // `also`, after the same words.
 void FullParadigm::WriteRealForms(Cell verb, FullRow& row) {
   char32_t* const start = text_end_ - row.text.size();
+  const std::size_t notation = verb.stem.size() + verb.ending.size();
   bool first = true;
   ForEachAlternative(verb.stem, verb.ending, [&](TextView stem, TextView ending) {
+    // The catalogues' notations spell a few forms, each shorter than the
+    // notation, and the room was made for that. Brackets and slashes typed
+    // into an entry ("(!arse") may spell more, or longer ones: those are
+    // no forms, and are left out.
+    if (stem.size() + ending.size() > notation) return;
     if (!first) {
-      row.also.push_back(KeepOtherForm(row, stem, ending));
+      if (row.also.size() < OtherForms::kCapacity) {
+        row.also.push_back(KeepOtherForm(row, stem, ending));
+      }
       return;
     }
     text_end_ = start + row.verb_at;
