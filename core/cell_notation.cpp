@@ -19,6 +19,7 @@ TextView WithoutHyphens(TextView text) {
 // the last place where its first letter stands; one that shares no letter
 // ("yerg" after "irg") is whole.
 Text ReplaceTail(TextView base, TextView tail) {
+  if (tail.empty()) return Text(base);
   const auto at = base.rfind(tail.front());
   if (at == TextView::npos) return Text(tail);
   return Text(base.substr(0, at)) + Text(tail);

@@ -127,6 +127,9 @@ FullParadigm::FullParadigm() {
 const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   ReadEntry(typed, result_.entry);
   const TextView entry = result_.entry;
+  // No infinitive holds these: a cell that shows them shows what was typed,
+  // not one of the catalogues' notations.
+  typed_notation_ = entry.find_first_of(U"/()") != TextView::npos;
   result_.notices.clear();
   result_.refusal.reset();
   result_.suggestions.clear();
@@ -342,7 +345,9 @@ void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, 
     Put(verb.ending);
   }
   row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
-  if (!joined && HasNotation(verb.stem, verb.ending)) WriteRealForms(verb, row);
+  if (!joined && !typed_notation_ && HasNotation(verb.stem, verb.ending)) {
+    WriteRealForms(verb, row);
+  }
 }
 
 // "irg-/yerg" + "o": the text is the first real form (irgo), written over

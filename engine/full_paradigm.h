@@ -143,6 +143,7 @@ class FullParadigm {
   TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
 
   ConjugationSession session_;
+  bool typed_notation_ = false;  // the entry holds a notation's characters
   Views simple_;
   Views haber_;
   VosPair verb_vos_;
