@@ -2,9 +2,7 @@
 #include "lookup/typed_form.h"
 
 #include <algorithm>
-#include <array>
 
-#include "core/char_pairs.h"
 #include "core/entry_keys.h"
 #include "core/monosyllable_accents.h"
 #include "core/trim.h"
@@ -13,23 +11,8 @@
 namespace flexoria {
 namespace {
 
-constexpr std::array<CharPair, 7> kCapitals{{
-    {U'Á', U'á'},
-    {U'É', U'é'},
-    {U'Í', U'í'},
-    {U'Ó', U'ó'},
-    {U'Ú', U'ú'},
-    {U'Ü', U'ü'},
-    {U'Ñ', U'ñ'},
-}};
-
 // People type a vowel without its accent or its diaeresis alike.
 char32_t Unmarked(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
-
-char32_t Lower(char32_t c) {
-  if (c >= U'A' && c <= U'Z') return c - U'A' + U'a';
-  return c < 0xC0 ? c : Paired(c, kCapitals);
-}
 
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t'; }
 
@@ -51,7 +34,7 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
     if (IsControl(c)) return TypedFormProblem::kControlCharacter;
     if (after_blank) key += U' ';
     after_blank = false;
-    key += Lower(c);
+    key += LowerLatin1(c);
   }
   return TypedFormProblem::kNone;
 }
