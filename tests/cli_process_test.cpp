@@ -108,12 +108,14 @@ TEST(CliProcess, NoControlCharacterReachesTheTerminalButTheColours) {
     SCOPED_TRACE(row);
     std::ofstream(dir / "word", std::ios::binary) << UnescapeBytes(fields[1]);
     std::ofstream(dir / "input", std::ios::binary) << UnescapeBytes(fields[2]);
+    // The word reaches the program through a file the inner shell reads, so
+    // no byte of it is ever read as shell syntax, whichever shell script(1) runs.
     const std::string command = "env -u NO_COLOR '" FLEXORIA_CLI_PATH "' " + fields[0];
     const std::string word = "\"$(cat '" + (dir / "word").string() + "')\"";
+    std::ofstream(dir / "run.sh") << std::regex_replace(command, std::regex("WORD"), word) << " <'"
+                                  << (dir / "input").string() << "' 2>&1\n";
     std::string shown =
-        RunShell("script -qec \"" + std::regex_replace(command, std::regex("WORD"), word) + " <'" +
-                 (dir / "input").string() + "' 2>&1\" /dev/null")
-            .out;
+        RunShell("script -qec \"sh '" + (dir / "run.sh").string() + "'\" /dev/null").out;
     for (const std::string colour : {"\x1b[31m", "\x1b[0m"}) {
       for (auto at = shown.find(colour); at != std::string::npos; at = shown.find(colour)) {
         shown.erase(at, colour.size());
