@@ -16,13 +16,35 @@ std::size_t AccentIn(TextView text) {
   return TextView::npos;
 }
 
+// Vowels with a letter between them are two syllables at least, as in most
+// accented forms (cantábamos, comía); only the others need counting.
+bool OneRunOfVowels(TextView stem, TextView ending) {
+  constexpr TextView kVowels = U"aeiou";
+  bool after_vowel = false;
+  int runs = 0;
+  for (const TextView part : {stem, ending}) {
+    for (const char32_t c : part) {
+      const bool vowel = kVowels.find(WithoutMarks(c)) != TextView::npos;
+      if (vowel && !after_vowel && ++runs > 1) return false;
+      after_vowel = vowel;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
   const std::size_t in_stem = AccentIn(stem);
   const std::size_t in_ending = AccentIn(ending);
   if (in_stem == TextView::npos && in_ending == TextView::npos) return TextView::npos;
-  Text whole = stem + ending;
+  if (!OneRunOfVowels(stem, ending)) return TextView::npos;
+  // Every verb's cells pass here, so the form is put together on the stack;
+  // anything longer than that room is no monosyllable.
+  std::array<char32_t, 16> room;
+  if (stem.size() + ending.size() > room.size()) return TextView::npos;
+  const auto end = std::ranges::copy(ending, std::ranges::copy(stem, room.begin()).out).out;
+  const TextView whole(room.data(), static_cast<std::size_t>(end - room.begin()));
   if (SyllableCount(whole) != 1 ||
       std::ranges::find(kDiacriticMonosyllables, whole) != kDiacriticMonosyllables.end()) {
     return TextView::npos;

@@ -102,12 +102,6 @@ bool EndsWith(TextView text, TextView tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
-char32_t LowerLatin1(char32_t c) {
-  constexpr char32_t kToSmall = U'a' - U'A';  // the same distance from À to à
-  const bool capital = (c >= U'A' && c <= U'Z') || (c >= U'À' && c <= U'Þ' && c != U'×');
-  return capital ? c + kToSmall : c;
-}
-
 bool IsOneOf(TextView word, std::span<const TextView> words) {
   return std::find(words.begin(), words.end(), word) != words.end();
 }

@@ -62,8 +62,13 @@ std::string EncodeUtf8(TextView text);
 bool EndsWith(TextView text, TextView tail);
 
 // A capital letter of Latin-1 (A to Z, À to Þ except ×) as its small
-// letter; any other character as it is.
-char32_t LowerLatin1(char32_t c);
+// letter; any other character as it is. Inline: every entry and every
+// typed form passes through it a character at a time.
+constexpr char32_t LowerLatin1(char32_t c) {
+  constexpr char32_t kToSmall = U'a' - U'A';  // the same distance from À to à
+  const bool capital = (c >= U'A' && c <= U'Z') || (c >= U'À' && c <= U'Þ' && c != U'×');
+  return capital ? c + kToSmall : c;
+}
 
 // Whether `word` is one of `words`, compared whole.
 bool IsOneOf(TextView word, std::span<const TextView> words);

@@ -20,6 +20,9 @@ inline constexpr std::array<CharPair, 5> kWrittenAccents{{
 
 // The vowel without its accent; any other character as it is.
 constexpr char32_t WithoutAccent(char32_t c) {
+  // No accented vowel is ASCII; most letters of most forms are, and this is
+  // asked of every one of them.
+  if (c < 0x80) return c;
   return Paired(c, kWrittenAccents, PairDirection::kBackward);
 }
 

@@ -106,7 +106,8 @@ class SilentUi : public RequestUi {
 
 // The window's cells that stand for more than one form mark it so.
 bool HasNotation(TextView stem, TextView ending) {
-  return stem.find_first_of(U"/(") != TextView::npos || ending.find(U'(') != TextView::npos;
+  return std::ranges::any_of(stem, [](char32_t c) { return c == U'/' || c == U'('; }) ||
+         std::ranges::find(ending, U'(') != ending.end();
 }
 
 }  // namespace
