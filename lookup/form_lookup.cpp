@@ -5,6 +5,8 @@
 #include <array>
 #include <span>
 
+#include "core/trim.h"
+
 namespace flexoria {
 namespace {
 
@@ -44,10 +46,12 @@ const Identification& FormLookup::Look(TextView typed, bool suggest) {
   TextView word(as_typed_);
   while (!word.empty() && IsPunctuation(word.front())) word.remove_prefix(1);
   while (!word.empty() && IsPunctuation(word.back())) word.remove_suffix(1);
-  if (word.empty() || NormalizeTypedForm(word, key_) != TypedFormProblem::kNone) key_ = as_typed_;
+  // What is left is normalised already but for blanks the marks stood between.
+  word = Trimmed(word, U" ");
+  key_.assign(word.empty() ? TextView(as_typed_) : word);
   typed_utf8_.clear();
   AppendUtf8(key_, typed_utf8_);
-  const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings, &path_);
+  const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings);
   const bool several = key_.find(U' ') != Text::npos;
   const bool composed =
       several && index_.AppendComposed(typed_utf8_, last_readings_, answer_.readings);
@@ -139,7 +143,8 @@ void FormLookup::DropEchoes() {
       return own_pronoun && other.name == reading.name;
     });
   };
-  std::vector<bool> dropped(readings.size());
+  std::vector<char>& dropped = dropped_;
+  dropped.assign(readings.size(), 0);
   for (std::size_t at = 0; at < readings.size(); ++at) {
     dropped[at] = echoes(readings[at]);
     for (std::size_t earlier = 0; earlier < at && !dropped[at]; ++earlier) {

@@ -25,17 +25,24 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
   typed = Trimmed(typed, U" \t");
   if (typed.empty()) return TypedFormProblem::kEmpty;
   if (typed.size() > kLongestTypedForm) return TypedFormProblem::kTooLong;
+  // Written in place: every lookup starts here.
+  key.resize(typed.size());
+  char32_t* out = key.data();
   bool after_blank = false;
   for (const char32_t c : typed) {
     if (IsBlank(c)) {
       after_blank = true;
       continue;
     }
-    if (IsControl(c)) return TypedFormProblem::kControlCharacter;
-    if (after_blank) key += U' ';
+    if (IsControl(c)) {
+      key.clear();
+      return TypedFormProblem::kControlCharacter;
+    }
+    if (after_blank) *out++ = U' ';
     after_blank = false;
-    key += LowerLatin1(c);
+    *out++ = LowerLatin1(c);
   }
+  key.resize(static_cast<std::size_t>(out - key.data()));
   return TypedFormProblem::kNone;
 }
 
@@ -60,6 +67,8 @@ bool RespellOneSyllableWords(TextView text, Text& respelled) {
 }
 
 bool UndoKeyRemaps(TextView text, Text& letters) {
+  // Most forms hold no remapped key at all, and are not copied.
+  if (std::ranges::none_of(text, [](char32_t c) { return RemappedKey(c) != c; })) return false;
   letters.assign(text);
   bool remapped = false;
   for (char32_t& c : letters) {
