@@ -26,8 +26,8 @@ std::uint32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
 constexpr std::size_t kLongestEdit = 255;
 
 // Per ASCII letter, the UTF-8 of the marked letters people type it for
-// (á for a, ú and ü for u), two bytes each: the walk without accents
-// follows their arcs too.
+// (á for a, ú and ü for u, ñ for n on a keyboard without it), two bytes
+// each: the walk without accents follows their arcs too.
 const std::array<std::string, 128>& MarkedLetters() {
   static const std::array<std::string, 128> letters = [] {
     std::array<std::string, 128> table;
@@ -35,6 +35,7 @@ const std::array<std::string, 128>& MarkedLetters() {
       table[pair.from] += EncodeUtf8(Text(1, pair.to));
     }
     table['u'] += EncodeUtf8(U"ü");
+    table['n'] += EncodeUtf8(U"ñ");
     return table;
   }();
   return letters;
@@ -248,17 +249,9 @@ bool FormIndex::Contains(std::string_view text) const {
   return state != Automaton::kNoState && automaton_.Next(state, kSeparator) != Automaton::kNoState;
 }
 
-bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& out,
-                               Path* path) const {
+bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& out) const {
   if (empty()) return false;
-  std::uint32_t state = automaton_.root();
-  if (path != nullptr) path->states.clear();
-  for (const char c : text) {
-    if (path != nullptr) path->states.push_back(state);
-    state = automaton_.Next(state, static_cast<std::uint8_t>(c));
-    if (state == Automaton::kNoState) break;
-  }
-  if (path != nullptr && state != Automaton::kNoState) path->states.push_back(state);
+  std::uint32_t state = automaton_.Walk(automaton_.root(), text);
   if (state != Automaton::kNoState) state = automaton_.Next(state, kSeparator);
   if (state == Automaton::kNoState) return false;
   const std::size_t first = out.size();
@@ -346,15 +339,14 @@ void FormIndex::AppendPrefixes(std::vector<std::string_view>& out) const {
   }
 }
 
-void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>& out,
-                               const Path* path) const {
+void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>& out) const {
   if (empty()) return;
   std::vector<std::string> found;
   std::string text;
   std::size_t budget = kWalkBudget;
   // Each unaccented vowel also follows the arcs of its accented letters.
-  const auto walk = [&](const auto& self, std::uint32_t state, std::size_t at, bool marked,
-                        bool plain_too) -> void {
+  const auto walk = [&](const auto& self, std::uint32_t state, std::size_t at,
+                        bool marked) -> void {
     if (budget == 0) return;
     --budget;
     if (at == folded.size()) {
@@ -364,12 +356,10 @@ void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>
       return;
     }
     const char plain = folded[at];
-    if (const std::uint32_t next = plain_too
-                                       ? automaton_.Next(state, static_cast<std::uint8_t>(plain))
-                                       : Automaton::kNoState;
+    if (const std::uint32_t next = automaton_.Next(state, static_cast<std::uint8_t>(plain));
         next != Automaton::kNoState) {
       text += plain;
-      self(self, next, at + 1, marked, true);
+      self(self, next, at + 1, marked);
       text.pop_back();
     }
     const unsigned char byte = static_cast<unsigned char>(plain);
@@ -384,20 +374,11 @@ void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>
           automaton_.Next(lead, static_cast<std::uint8_t>(letters[letter + 1]));
       if (next == Automaton::kNoState) continue;
       text.append(letters.substr(letter, 2));
-      self(self, next, at + 1, true, true);
+      self(self, next, at + 1, true);
       text.resize(text.size() - 2);
     }
   };
-  if (path == nullptr) {
-    walk(walk, automaton_.root(), 0, false, true);
-  } else {
-    // The plain walk is known: what the walk above would find, deepest
-    // branch first, from the states along it.
-    for (std::size_t at = std::min(path->states.size(), folded.size() + 1); at-- > 0;) {
-      text.assign(folded.substr(0, at));
-      walk(walk, path->states[at], at, false, false);
-    }
-  }
+  walk(walk, automaton_.root(), 0, false);
   // In the order of their first reading: the verbs' order, then the forms'.
   std::vector<std::pair<std::pair<std::uint32_t, std::uint32_t>, std::string>> ranked;
   std::vector<FormReading> readings;

@@ -93,17 +93,10 @@ class FormIndex {
 
   static constexpr std::size_t kMostReadings = 64;
 
-  // The states a walk passed through, for a second look at the same text.
-  struct Path {
-    std::vector<std::uint32_t> states;
-  };
-
   // The readings of `text` exactly as stored (lower case, one blank between
   // words), appended to `out` in the verbs' order, then the forms'; `text`
-  // must outlive them. False when there are none. `path`, when given,
-  // keeps the walk for AppendAccented of the same text.
-  bool AppendReadings(std::string_view text, std::vector<FormReading>& out,
-                      Path* path = nullptr) const;
+  // must outlive them. False when there are none.
+  bool AppendReadings(std::string_view text, std::vector<FormReading>& out) const;
   // Whether `text` is stored as it is.
   bool Contains(std::string_view text) const;
   // The readings that the rules give a text of several words; `last_readings`
@@ -117,10 +110,9 @@ class FormIndex {
   void AppendPrefixes(std::vector<std::string_view>& out) const;
 
   // The stored texts that read `folded` when their accents and diaereses
-  // are dropped and that have some, appended to `out` in the order of their
-  // first reading.
-  void AppendAccented(std::string_view folded, std::vector<std::string>& out,
-                      const Path* path = nullptr) const;
+  // are dropped and ñ is written n, and that have some of those marks,
+  // appended to `out` in the order of their first reading.
+  void AppendAccented(std::string_view folded, std::vector<std::string>& out) const;
 
  private:
   struct Verb {
