@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/paradigm_json.h"
 
+#include <array>
+
 #include "cli/json_writer.h"
 #include "cli/terminal_text.h"
 
@@ -24,10 +26,31 @@ constexpr JsonKey kStem{"stem"};
 constexpr JsonKey kEnding{"ending"};
 constexpr JsonKey kText{"text"};
 
-void WriteRow(JsonWriter& json, const FullRow& row) {
+// `"person":"1","pronoun":"yo"` for every person and mood, made once:
+// every row starts with one, the same for every verb.
+std::string_view PersonMembers(int person, bool imperative) {
+  constexpr int kPersonSlots = kVos - kNoPerson + 1;
+  const auto slot = [](int person, bool imperative) {
+    return static_cast<std::size_t>((person - kNoPerson) * 2 + (imperative ? 1 : 0));
+  };
+  static const auto kMembers = [&slot] {
+    std::array<std::string, 2 * kPersonSlots> members;
+    for (int each = kNoPerson; each <= kVos; ++each) {
+      for (const bool in_imperative : {false, true}) {
+        const PersonName name = NameOfPerson(each, in_imperative);
+        JsonWriter json(members[slot(each, in_imperative)]);
+        json.String(kPerson, name.label);
+        json.String(kPronoun, name.pronoun);
+      }
+    }
+    return members;
+  }();
+  return kMembers[slot(person, imperative)];
+}
+
+void WriteRow(JsonWriter& json, const FullRow& row, bool imperative) {
   json.BeginObject();
-  json.String(kPerson, row.person_label);
-  json.String(kPronoun, row.pronoun);
+  json.Verbatim(PersonMembers(row.person, imperative));
   if (!row.clitic.empty()) json.String(kClitic, row.clitic);
   if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
   json.String(kStem, row.stem);
@@ -52,7 +75,8 @@ void WriteForm(JsonWriter& json, const FullForm& form) {
   json.AsciiString("name", form.form->name);
   json.String("title", form.form->title);
   json.BeginArray("rows");
-  for (const FullRow& row : form.Rows()) WriteRow(json, row);
+  const bool imperative = form.form->mood == Mood::kImperative;
+  for (const FullRow& row : form.Rows()) WriteRow(json, row, imperative);
   json.EndArray();
   json.EndObject();
 }

@@ -112,6 +112,12 @@ bool HasNotation(TextView stem, TextView ending) {
 
 }  // namespace
 
+PersonName NameOfPerson(int person, bool imperative) {
+  if (person == kNoPerson) return {};
+  const PersonNames& names = kPersons[static_cast<std::size_t>(person)];
+  return {names.label, imperative ? names.imperative_pronoun : names.pronoun};
+}
+
 Message RefusalMessage(RequestOutcome outcome) {
   const TextView text =
       outcome == RequestOutcome::kRefusedReflexive ? kReflexiveMessage : kNotInfinitiveMessage;
@@ -281,15 +287,11 @@ void FullParadigm::BuildForm(const FormSpec& form, bool vos, FullForm& out) {
 
 void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
   row.person = person;
-  if (person == kNoPerson) {
-    row.person_label = row.pronoun = {};
-    row.clitic = kNonFiniteClitic;
-  } else {
-    const PersonNames& names = kPersons[static_cast<std::size_t>(person)];
-    row.person_label = names.label;
-    row.pronoun = form.mood == Mood::kImperative ? names.imperative_pronoun : names.pronoun;
-    row.clitic = names.clitic;
-  }
+  const PersonName name = NameOfPerson(person, form.mood == Mood::kImperative);
+  row.person_label = name.label;
+  row.pronoun = name.pronoun;
+  row.clitic =
+      person == kNoPerson ? kNonFiniteClitic : kPersons[static_cast<std::size_t>(person)].clitic;
   if (!result_.pronominal || form.clitic == CliticPlace::kNone) row.clitic = {};
   row.also.clear();
   switch (form.composition) {

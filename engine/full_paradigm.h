@@ -30,6 +30,14 @@ inline constexpr TextView kUnknownPronominalMessage =
 inline constexpr int kNoPerson = -1;
 inline constexpr int kVos = 6;
 
+// How a row names its person: "1" and "yo", "3" and "él/ella/usted" (in
+// the imperative "usted"); both empty for kNoPerson.
+struct PersonName {
+  TextView label;
+  TextView pronoun;
+};
+PersonName NameOfPerson(int person, bool imperative);
+
 // The other forms the Academy accepts in one place, beside a row's text. A
 // cell's notation stands for three forms at most ("roig/roy/ro" + "o"), and
 // a participle adds its second one: a few views, kept in the row itself so
