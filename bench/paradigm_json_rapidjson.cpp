@@ -106,6 +106,12 @@ void AppendParadigmJsonRapidjson(const FullParadigmResult& paradigm, std::string
   } else {
     json.Null();
   }
+  Key(json, U"suggestions");
+  json.StartArray();
+  for (const Text& suggestion : paradigm.suggestions) {
+    json.String(suggestion.data(), static_cast<rapidjson::SizeType>(suggestion.size()));
+  }
+  json.EndArray();
   Key(json, U"forms");
   json.StartArray();
   for (const FullForm& form : paradigm.Forms()) WriteForm(json, form);
