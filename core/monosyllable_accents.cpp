@@ -9,6 +9,14 @@
 namespace flexoria {
 namespace {
 
+// Most cells are plain ASCII, and no accent is: all characters at once,
+// with no branch per character.
+bool AllAscii(TextView text) {
+  char32_t bits = 0;
+  for (const char32_t c : text) bits |= c;
+  return bits < 0x80;
+}
+
 std::size_t AccentIn(TextView text) {
   for (std::size_t at = 0; at < text.size(); ++at) {
     if (WithoutAccent(text[at]) != text[at]) return at;
@@ -35,6 +43,7 @@ bool OneRunOfVowels(TextView stem, TextView ending) {
 }  // namespace
 
 std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
+  if (AllAscii(stem) && AllAscii(ending)) return TextView::npos;
   const std::size_t in_stem = AccentIn(stem);
   const std::size_t in_ending = AccentIn(ending);
   if (in_stem == TextView::npos && in_ending == TextView::npos) return TextView::npos;
@@ -59,7 +68,10 @@ std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
 
 void DropMonosyllableAccents(FormCells& cells) {
   for (std::size_t line = 0; line < cells.count; ++line) {
-    DropMonosyllableAccent(cells.stems[line], cells.endings[line]);
+    Text& stem = cells.stems[line];
+    Text& ending = cells.endings[line];
+    // Checked here first: a call for every plain cell cost more than the check.
+    if (!AllAscii(stem) || !AllAscii(ending)) DropMonosyllableAccent(stem, ending);
   }
 }
 

@@ -60,7 +60,7 @@ RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
     }
   }
   prepared_entry_.assign(entry);
-  result.form = &ShowSelectedForm(ui, entry);
+  result.form = &ShowSelectedForm(ui);
   result.cells = &cells_;
   ui.SetEndingColour(kPureRed);
   return result;
@@ -94,16 +94,21 @@ void ConjugationSession::ApplyCatalogues(TextView entry) {
   if (match == kNoIrregularEntry) ApplySpellingAdjustments(state_, entry);
 }
 
-const FormSpec& ConjugationSession::ShowSelectedForm(RequestUi& ui, TextView entry) {
+const FormSpec& ConjugationSession::ShowSelectedForm(RequestUi& ui) {
   const FormSpec& form = FormForOption(ui.SelectedOption());
   ui.SetPersonColumn(PersonColumnText(form.persons));
   ui.SetTenseTitle(form.title);
-  WriterFor(form, state_, entry)(state_, entry, cells_);
-  // The writers join stems and endings that carry their own accents
-  // (fi + é); the whole form is what the spelling rule judges.
-  DropMonosyllableAccents(cells_);
+  WriteForm(form.option, cells_);
   ui.SetResultCells(cells_);
   return form;
+}
+
+void ConjugationSession::WriteForm(int option, FormCells& cells) const {
+  const FormSpec& form = FormForOption(option);
+  WriterFor(form, state_, prepared_entry_)(state_, prepared_entry_, cells);
+  // The writers join stems and endings that carry their own accents
+  // (fi + é); the whole form is what the spelling rule judges.
+  DropMonosyllableAccents(cells);
 }
 
 }  // namespace flexoria

@@ -34,6 +34,12 @@ class ConjugationSession {
   // as a request of its own.
   void ForgetLastVerb() { last_verb_.clear(); }
 
+  // Writes the form with number `option` of the entry the last request
+  // showed into `cells`, as a request with that option selected would: for
+  // callers that want every form of one verb, who need not read the entry
+  // again nor copy the session's cells. Only after a request that was shown.
+  void WriteForm(int option, FormCells& cells) const;
+
   const ConjugationState& state() const { return state_; }
   const Text& last_verb() const { return last_verb_; }
 
@@ -41,7 +47,7 @@ class ConjugationSession {
   RequestOutcome AcceptEntry(RequestUi& ui, TextView entry);
   bool LookUpInLexicon(RequestUi& ui, TextView entry);
   void ApplyCatalogues(TextView entry);
-  const FormSpec& ShowSelectedForm(RequestUi& ui, TextView entry);
+  const FormSpec& ShowSelectedForm(RequestUi& ui);
 
   ConjugationState state_;
   Text last_verb_;

@@ -84,15 +84,14 @@ int AffirmativeSource(TextView verb, int person) {
   return kSubjPresente;
 }
 
-// The window the requests run in: it holds the entry and the option and
-// shows nothing, the result telling all.
+// The window the request runs in: it holds the entry, selects the first
+// form and shows nothing, the result telling all.
 class SilentUi : public RequestUi {
  public:
   explicit SilentUi(TextView entry) : entry_(entry) {}
-  void Select(int option) { option_ = option; }
 
   TextView EntryText() const override { return entry_; }
-  int SelectedOption() const override { return option_; }
+  int SelectedOption() const override { return 1; }
   void SetTenseTitle(TextView) override {}
   void SetPersonColumn(TextView) override {}
   void SetResultCells(const FormCells&) override {}
@@ -101,13 +100,15 @@ class SilentUi : public RequestUi {
 
  private:
   TextView entry_;
-  int option_ = 1;
 };
 
-// The window's cells that stand for more than one form mark it so.
+// The window's cells that stand for more than one form mark it so. Asked
+// of every row, and so read without a branch per character.
 bool HasNotation(TextView stem, TextView ending) {
-  return std::ranges::any_of(stem, [](char32_t c) { return c == U'/' || c == U'('; }) ||
-         std::ranges::find(ending, U'(') != ending.end();
+  bool marked = false;
+  for (const char32_t c : stem) marked |= (c == U'/') | (c == U'(');
+  for (const char32_t c : ending) marked |= c == U'(';
+  return marked;
 }
 
 }  // namespace
@@ -165,24 +166,23 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
 }
 
 // Each entry is a request of its own, so it gets its notices even when the
-// entry before was the same verb.
+// entry before was the same verb. What one request shows or refuses, the
+// others would too: only the form differs, and that the session writes
+// straight into its place.
 bool FullParadigm::RunSimpleForms(TextView bare, std::array<FormCells, kOptionCount + 1>& into) {
   session_.ForgetLastVerb();
   SilentUi ui(bare);
-  bool restricted_kept = false;
+  const RequestResult request = session_.RunRequest(ui);
+  if (request.unknown_word) {
+    result_.notices.push_back({Text(kRequestTitle), Text(kUnknownWordMessage)});
+  }
+  if (!request.restricted_use_notice.empty()) {
+    result_.notices.push_back({Text(kRestrictedUseTitle), Text(request.restricted_use_notice)});
+  }
+  if (request.refused()) result_.refusal = RefusalMessage(request.outcome);
+  if (!request.shown()) return false;
   for (int option = 1; option <= kOptionCount; ++option) {
-    ui.Select(option);
-    const RequestResult request = session_.RunRequest(ui);
-    if (request.unknown_word) {
-      result_.notices.push_back({Text(kRequestTitle), Text(kUnknownWordMessage)});
-    }
-    if (!request.restricted_use_notice.empty() && !restricted_kept) {
-      result_.notices.push_back({Text(kRestrictedUseTitle), Text(request.restricted_use_notice)});
-      restricted_kept = true;
-    }
-    if (request.refused()) result_.refusal = RefusalMessage(request.outcome);
-    if (!request.shown()) return false;
-    into[static_cast<std::size_t>(option)] = *request.cells;
+    session_.WriteForm(option, into[static_cast<std::size_t>(option)]);
   }
   return true;
 }
@@ -231,8 +231,8 @@ void FullParadigm::JoinHaberForms() {
   }
 }
 
-FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair& vos, int option,
-                                        int person) {
+inline FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair& vos, int option,
+                                               int person) {
   const FormCells& cells = views[static_cast<std::size_t>(option)];
   const auto line = [&cells](int person) {
     const auto at = static_cast<std::size_t>(person);
