@@ -62,7 +62,11 @@ std::string_view Kept(std::deque<std::string>& keep, std::string text) {
 void CliticReader::AppendJoined(std::string_view word, std::vector<FormReading>& out,
                                 std::deque<std::string>& keep) {
   for (const Pronoun& last : kPronouns) {
-    if (word.size() <= last.text.size() || !word.ends_with(last.text)) continue;
+    // The last letter first: most words end in none of the pronouns' letters.
+    if (word.size() <= last.text.size() || word.back() != last.text.back() ||
+        !word.ends_with(last.text)) {
+      continue;
+    }
     const std::string_view before_last = word.substr(0, word.size() - last.text.size());
     ReadJoined(word, before_last, last.text, last.text, out, keep);
     for (const Pronoun& first : kPronouns) {

@@ -2,6 +2,7 @@
 #include "lookup/typed_form.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/entry_keys.h"
 #include "core/monosyllable_accents.h"
@@ -17,6 +18,16 @@ char32_t Unmarked(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t'; }
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+
+// Every remapped key is ASCII: a table by character answers at once
+// whether one was typed, where reading the pairs took a loop per character.
+constexpr std::array<bool, 0x80> kRemappedKeys = [] {
+  std::array<bool, 0x80> keys{};
+  for (const CharPair& pair : kEntryKeyRemaps) keys.at(pair.from) = true;
+  return keys;
+}();
+
+bool IsRemappedKey(char32_t c) { return c < kRemappedKeys.size() && kRemappedKeys[c]; }
 
 }  // namespace
 
@@ -68,7 +79,7 @@ bool RespellOneSyllableWords(TextView text, Text& respelled) {
 
 bool UndoKeyRemaps(TextView text, Text& letters) {
   // Most forms hold no remapped key at all, and are not copied.
-  if (std::ranges::none_of(text, [](char32_t c) { return RemappedKey(c) != c; })) return false;
+  if (std::ranges::none_of(text, IsRemappedKey)) return false;
   letters.assign(text);
   bool remapped = false;
   for (char32_t& c : letters) {
