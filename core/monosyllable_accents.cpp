@@ -17,37 +17,37 @@ bool AllAscii(TextView text) {
   return bits < 0x80;
 }
 
-std::size_t AccentIn(TextView text) {
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (WithoutAccent(text[at]) != text[at]) return at;
-  }
-  return TextView::npos;
+bool IsVowel(char32_t c) {
+  const char32_t plain = WithoutMarks(c);
+  return plain == U'a' || plain == U'e' || plain == U'i' || plain == U'o' || plain == U'u';
 }
 
-// Vowels with a letter between them are two syllables at least, as in most
-// accented forms (cantábamos, comía); only the others need counting.
-bool OneRunOfVowels(TextView stem, TextView ending) {
-  constexpr TextView kVowels = U"aeiou";
+// Where the first accent of stem + ending stands, in one pass that stops at
+// a second run of vowels: vowels with a letter between them are two
+// syllables at least, as in most accented forms (cantábamos, comía), and
+// only the others need counting. npos when there is no accent or a second run.
+std::size_t AccentOfOneVowelRun(TextView stem, TextView ending) {
+  std::size_t accent = TextView::npos;
+  std::size_t at = 0;
   bool after_vowel = false;
   int runs = 0;
   for (const TextView part : {stem, ending}) {
     for (const char32_t c : part) {
-      const bool vowel = kVowels.find(WithoutMarks(c)) != TextView::npos;
-      if (vowel && !after_vowel && ++runs > 1) return false;
+      const bool vowel = IsVowel(c);
+      if (vowel && !after_vowel && ++runs > 1) return TextView::npos;
+      if (accent == TextView::npos && WithoutAccent(c) != c) accent = at;
       after_vowel = vowel;
+      ++at;
     }
   }
-  return true;
+  return accent;
 }
 
 }  // namespace
 
 std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
-  if (AllAscii(stem) && AllAscii(ending)) return TextView::npos;
-  const std::size_t in_stem = AccentIn(stem);
-  const std::size_t in_ending = AccentIn(ending);
-  if (in_stem == TextView::npos && in_ending == TextView::npos) return TextView::npos;
-  if (!OneRunOfVowels(stem, ending)) return TextView::npos;
+  const std::size_t accent = AccentOfOneVowelRun(stem, ending);
+  if (accent == TextView::npos) return TextView::npos;
   // Every verb's cells pass here, so the form is put together on the stack;
   // anything longer than that room is no monosyllable.
   std::array<char32_t, 16> room;
@@ -58,12 +58,9 @@ std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
       std::ranges::find(kDiacriticMonosyllables, whole) != kDiacriticMonosyllables.end()) {
     return TextView::npos;
   }
-  if (in_stem != TextView::npos) {
-    stem[in_stem] = WithoutAccent(stem[in_stem]);
-    return in_stem;
-  }
-  ending[in_ending] = WithoutAccent(ending[in_ending]);
-  return stem.size() + in_ending;
+  char32_t& accented = accent < stem.size() ? stem[accent] : ending[accent - stem.size()];
+  accented = WithoutAccent(accented);
+  return accent;
 }
 
 void DropMonosyllableAccents(FormCells& cells) {
