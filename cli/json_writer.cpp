@@ -2,91 +2,13 @@
 #include "cli/json_writer.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
-#include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "cli/json_text.h"
 
 namespace flexoria {
 namespace {
-
-// What JSON requires escaped, by ASCII character: 'u' for \u00xx, else the
-// letter after the backslash; 0 for a character written as it is.
-constexpr std::array<char, 0x80> kEscapes = [] {
-  std::array<char, 0x80> escapes{};
-  for (std::size_t c = 0; c < 0x20; ++c) escapes[c] = 'u';
-  escapes['"'] = '"';
-  escapes['\\'] = '\\';
-  escapes['\b'] = 'b';
-  escapes['\f'] = 'f';
-  escapes['\n'] = 'n';
-  escapes['\r'] = 'r';
-  escapes['\t'] = 't';
-  return escapes;
-}();
-
-char* WriteEscaped(unsigned char c, char* at) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  const char escape = kEscapes[c];
-  *at++ = '\\';
-  *at++ = escape;
-  if (escape == 'u') {
-    for (char digit : {'0', '0', kHex[c >> 4], kHex[c & 0xF]}) *at++ = digit;
-  }
-  return at;
-}
-
-bool NeedsEscape(char32_t c) { return c < 0x80 && kEscapes[c] != 0; }
-
-// One character as JSON text; the caller made room for kWidest bytes.
-// These write through a local pointer, not the writer's member: a store of
-// a char may alias any object, and a member would be reloaded after each.
-char* WriteJsonChar(char32_t c, char* at) {
-  if (c >= 0x80) return WriteUtf8(c, at);
-  if (kEscapes[c] != 0) return WriteEscaped(static_cast<unsigned char>(c), at);
-  *at = static_cast<char>(c);
-  return at + 1;
-}
-
-#if defined(__SSE2__)
-// Whether none of four characters needs more than narrowing to a byte: each
-// is ASCII, no control character, no quote, no backslash.
-bool PlainAscii(__m128i chars) {
-  const __m128i outside = _mm_or_si128(_mm_cmplt_epi32(chars, _mm_set1_epi32(0x20)),
-                                       _mm_cmpgt_epi32(chars, _mm_set1_epi32(0x7F)));
-  const __m128i quoting = _mm_or_si128(_mm_cmpeq_epi32(chars, _mm_set1_epi32('"')),
-                                       _mm_cmpeq_epi32(chars, _mm_set1_epi32('\\')));
-  return _mm_movemask_epi8(_mm_or_si128(outside, quoting)) == 0;
-}
-#endif
-
-// Most of what we write is plain ASCII: it goes four characters at a time
-// where the processor allows, narrowed at once; the rest one by one. Inline:
-// a verb's whole table calls it some five hundred times, for a few
-// characters each.
-[[gnu::always_inline]] inline char* WriteText(TextView text, char* at) {
-  const char32_t* c = text.data();
-  const char32_t* const end = c + text.size();
-#if defined(__SSE2__)
-  for (; end - c >= 4; c += 4) {
-    const __m128i chars = _mm_loadu_si128(reinterpret_cast<const __m128i*>(c));
-    if (!PlainAscii(chars)) {
-      for (int i = 0; i < 4; ++i) at = WriteJsonChar(c[i], at);
-      continue;
-    }
-    const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(chars, chars), _mm_setzero_si128());
-    const std::int32_t four = _mm_cvtsi128_si32(bytes);
-    std::memcpy(at, &four, sizeof four);
-    at += 4;
-  }
-#endif
-  for (; c != end; ++c) at = WriteJsonChar(*c, at);
-  return at;
-}
 
 char* WriteAscii(std::string_view text, char* at) {
   for (const char c : text) *at++ = c;
@@ -104,6 +26,13 @@ char* WriteKey(std::string_view name, bool comma, char* at) {
 }
 
 }  // namespace
+
+char* JsonWriter::Reserve(std::size_t bytes) {
+  if (!Fits(bytes + 1)) return nullptr;
+  Room(bytes + 1);
+  Separate();
+  return at_;
+}
 
 void JsonWriter::Flush() {
   out_.append(buffer_, at_);
@@ -187,7 +116,7 @@ void JsonWriter::String(std::string_view key, TextView value) {
   Room(bound);
   char* at = WriteKey(key, !first_, at_);
   *at++ = '"';
-  at = WriteText(value, at);
+  at = WriteJsonText(value, at);
   *at++ = '"';
   at_ = at;
   first_ = false;
@@ -205,7 +134,7 @@ void JsonWriter::String(const JsonKey& key, TextView value) {
   std::memcpy(at, key.text(), JsonKey::kCapacity);
   at += key.size();
   *at++ = '"';
-  at = WriteText(value, at);
+  at = WriteJsonText(value, at);
   *at++ = '"';
   at_ = at;
   first_ = false;
@@ -245,12 +174,12 @@ void JsonWriter::Value(TextView value) {
 void JsonWriter::PutUtf8(std::string_view utf8) {
   while (!utf8.empty()) {
     const auto run = std::find_if(utf8.begin(), utf8.end(), [](char c) {
-      return NeedsEscape(static_cast<unsigned char>(c));
+      return NeedsJsonEscape(static_cast<unsigned char>(c));
     });
     PutBytes(std::string_view(utf8.begin(), run));
     if (run == utf8.end()) break;
     Room(kWidest);
-    at_ = WriteEscaped(static_cast<unsigned char>(*run), at_);
+    at_ = WriteJsonEscape(static_cast<unsigned char>(*run), at_);
     utf8.remove_prefix(static_cast<std::size_t>(run - utf8.begin()) + 1);
   }
 }

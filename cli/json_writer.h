@@ -67,10 +67,19 @@ class JsonWriter {
   // Appends what is written so far to the string.
   void Flush();
 
- private:
-  static constexpr std::size_t kBufferSize = 4096;
   // A character takes at most six bytes: \u00xx, or four bytes of UTF-8.
   static constexpr std::size_t kWidest = 6;
+  // For a caller that writes a run of its own at once, after the comma due:
+  // room for `bytes` from the pointer returned, nullptr when the writer
+  // cannot hold that many at once. Commit then says where the run ended.
+  char* Reserve(std::size_t bytes);
+  void Commit(char* end) {
+    at_ = end;
+    first_ = false;
+  }
+
+ private:
+  static constexpr std::size_t kBufferSize = 4096;
   // What a member adds to its key and its value: a comma, the quotes, the colon.
   static constexpr std::size_t kMemberFraming = 6;
 

@@ -2,7 +2,9 @@
 #include "cli/paradigm_json.h"
 
 #include <array>
+#include <cstring>
 
+#include "cli/json_text.h"
 #include "cli/json_writer.h"
 #include "cli/terminal_text.h"
 
@@ -48,14 +50,85 @@ std::string_view PersonMembers(int person, bool imperative) {
   return kMembers[slot(person, imperative)];
 }
 
+// The run of a row's texts: `,"stem":"teng"` and so on, the key and the
+// JSON of its value at `at`; `value` is where the value's JSON ended up.
+class RowRun {
+ public:
+  explicit RowRun(char* at) : at_(at) {}
+  char* at() const { return at_; }
+
+  std::string_view Member(const JsonKey& key, TextView value) {
+    OpenMember(key);
+    char* const start = at_;
+    at_ = WriteJsonText(value, at_);
+    const std::string_view written(start, static_cast<std::size_t>(at_ - start));
+    *at_++ = '"';
+    return written;
+  }
+  // A value whose JSON is `before`'s, then pieces written already.
+  void Member(const JsonKey& key, TextView before, std::string_view stem, std::string_view ending) {
+    OpenMember(key);
+    at_ = WriteJsonText(before, at_);
+    for (const std::string_view piece : {stem, ending}) {
+      std::memmove(at_, piece.data(), piece.size());
+      at_ += piece.size();
+    }
+    *at_++ = '"';
+  }
+  void Put(std::string_view bytes) {
+    std::memcpy(at_, bytes.data(), bytes.size());
+    at_ += bytes.size();
+  }
+
+ private:
+  void OpenMember(const JsonKey& key) {
+    *at_++ = ',';
+    std::memcpy(at_, key.text(), JsonKey::kCapacity);
+    at_ += key.size();
+    *at_++ = '"';
+  }
+
+  char* at_;
+};
+
+// The row's person and texts in one run, with one look for room: every
+// verb has some 120 rows. A text that ends with its stem and ending as
+// they are takes their JSON, made just before, rather than making it again.
+// False, with nothing written, for texts longer than the writer holds.
+bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view person) {
+  const std::size_t characters = row.clitic.size() + row.auxiliary.size() + row.stem.size() +
+                                 row.ending.size() + row.text.size();
+  constexpr std::size_t kMemberFraming = 1 + JsonKey::kCapacity + 2;
+  char* const start =
+      json.Reserve(1 + person.size() + 5 * kMemberFraming + JsonWriter::kWidest * characters);
+  if (start == nullptr) return false;
+  RowRun run(start);
+  run.Put("{");
+  run.Put(person);
+  if (!row.clitic.empty()) run.Member(kClitic, row.clitic);
+  if (!row.auxiliary.empty()) run.Member(kAuxiliary, row.auxiliary);
+  const std::string_view stem = run.Member(kStem, row.stem);
+  const std::string_view ending = run.Member(kEnding, row.ending);
+  if (row.cells_end_text) {
+    run.Member(kText, row.text.substr(0, row.verb_at), stem, ending);
+  } else {
+    run.Member(kText, row.text);
+  }
+  json.Commit(run.at());
+  return true;
+}
+
 void WriteRow(JsonWriter& json, const FullRow& row, bool imperative) {
-  json.BeginObject();
-  json.Verbatim(PersonMembers(row.person, imperative));
-  if (!row.clitic.empty()) json.String(kClitic, row.clitic);
-  if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
-  json.String(kStem, row.stem);
-  json.String(kEnding, row.ending);
-  json.String(kText, row.text);
+  const std::string_view person = PersonMembers(row.person, imperative);
+  if (!WriteRowTexts(json, row, person)) {
+    json.BeginObject();
+    json.Verbatim(person);
+    if (!row.clitic.empty()) json.String(kClitic, row.clitic);
+    if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
+    json.String(kStem, row.stem);
+    json.String(kEnding, row.ending);
+    json.String(kText, row.text);
+  }
   if (!row.used) json.Boolean("used", false);
   if (!row.also.empty()) {
     json.BeginArray("also");
@@ -65,15 +138,30 @@ void WriteRow(JsonWriter& json, const FullRow& row, bool imperative) {
   json.EndObject();
 }
 
+// `"option":1,"name":"presente","title":"Presente de Indicativo"` for each
+// form of the table, made once: every verb writes them all.
+std::string_view FormMembers(const FormSpec& form) {
+  static const auto kMembers = [] {
+    const auto forms = FullParadigmForms();
+    std::array<std::string, kFullParadigmFormCount> members;
+    for (std::size_t at = 0; at < forms.size(); ++at) {
+      JsonWriter json(members[at]);
+      if (forms[at].option > 0) {
+        json.Number("option", forms[at].option);
+      } else {
+        json.Null("option");
+      }
+      json.AsciiString("name", forms[at].name);
+      json.String("title", forms[at].title);
+    }
+    return members;
+  }();
+  return kMembers[static_cast<std::size_t>(&form - FullParadigmForms().data())];
+}
+
 void WriteForm(JsonWriter& json, const FullForm& form) {
   json.BeginObject();
-  if (form.form->option > 0) {
-    json.Number("option", form.form->option);
-  } else {
-    json.Null("option");
-  }
-  json.AsciiString("name", form.form->name);
-  json.String("title", form.form->title);
+  json.Verbatim(FormMembers(*form.form));
   json.BeginArray("rows");
   const bool imperative = form.form->mood == Mood::kImperative;
   for (const FullRow& row : form.Rows()) WriteRow(json, row, imperative);

@@ -325,6 +325,7 @@ void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, 
   row.ending = verb.ending;
   char32_t* const start = text_end_;
   const bool joined = form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
+  row.cells_end_text = !joined;
   if (joined) {
     joined_.assign(verb.stem).append(verb.ending);
     const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
@@ -373,6 +374,7 @@ void FullParadigm::WriteRealForms(Cell verb, FullRow& row) {
       return;
     }
     text_end_ = start + row.verb_at;
+    row.cells_end_text = false;
     Put(stem);
     Put(ending);
     row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));

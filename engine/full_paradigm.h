@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <vector>
@@ -78,6 +79,9 @@ struct FullRow {
   // Where the ending stands in `text`, less the letters a joined pronoun dropped.
   std::size_t ending_at = 0;
   std::size_t ending_length = 0;
+  // Whether `text` ends with `stem` and `ending` as they are, after the
+  // words before: false when a pronoun is joined or a notation was spelled out.
+  bool cells_end_text = true;
   // The other forms the Academy accepts in this place, written whole as
   // `text` is: "he impreso" beside "he imprimido".
   OtherForms also;
@@ -147,7 +151,10 @@ class FullParadigm {
   void Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row);
   void MakeRoomForTexts();
   void Put(TextView part) {
-    for (const char32_t c : part) *text_end_++ = c;
+    // One copy, not a loop: a loop the compiler vectorises costs more to
+    // set up than these few characters take.
+    std::memcpy(text_end_, part.data(), part.size() * sizeof(char32_t));
+    text_end_ += part.size();
   }
   void WriteRealForms(Cell verb, FullRow& row);
   TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
