@@ -152,7 +152,9 @@ class FullParadigm {
   void MakeRoomForTexts();
   void Put(TextView part) {
     // One copy, not a loop: a loop the compiler vectorises costs more to
-    // set up than these few characters take.
+    // set up than these few characters take. An empty view may hold no
+    // pointer, which memcpy must not be given.
+    if (part.empty()) return;
     std::memcpy(text_end_, part.data(), part.size() * sizeof(char32_t));
     text_end_ += part.size();
   }
