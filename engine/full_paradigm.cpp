@@ -249,12 +249,17 @@ inline FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair
 // space, before the verb's longest cell; a joined pronoun adds no more. Its
 // other forms are each no longer than that: a notation's forms are shorter
 // than the notation.
+//
+// The same pass notes whether any cell may hold a notation, so that the rows
+// of the many verbs without one need not be searched for it.
 void FullParadigm::MakeRoomForTexts() {
   constexpr std::size_t kLongestPronoun = 3;  // nos
   std::size_t longest_cell = std::max(participle_cell_.stem.size() + participle_cell_.ending.size(),
                                       second_participle_.size());
-  const auto measure = [&longest_cell](TextView stem, TextView ending) {
+  cells_hold_notation_ = false;
+  const auto measure = [&longest_cell, this](TextView stem, TextView ending) {
     longest_cell = std::max(longest_cell, stem.size() + ending.size());
+    cells_hold_notation_ |= HasNotation(stem, ending);
   };
   for (const FormCells& cells : simple_) {
     for (std::size_t line = 0; line < cells.stems.size(); ++line) {
@@ -349,7 +354,7 @@ void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, 
     Put(verb.ending);
   }
   row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
-  if (!joined && !typed_notation_ && HasNotation(verb.stem, verb.ending)) {
+  if (!joined && !typed_notation_ && cells_hold_notation_ && HasNotation(verb.stem, verb.ending)) {
     WriteRealForms(verb, row);
   }
 }

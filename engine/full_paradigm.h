@@ -162,7 +162,8 @@ class FullParadigm {
   TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
 
   ConjugationSession session_;
-  bool typed_notation_ = false;  // the entry holds a notation's characters
+  bool typed_notation_ = false;       // the entry holds a notation's characters
+  bool cells_hold_notation_ = false;  // some cell of the verb may hold one
   Views simple_;
   Views haber_;
   VosPair verb_vos_;
