@@ -28,26 +28,28 @@ constexpr JsonKey kStem{"stem"};
 constexpr JsonKey kEnding{"ending"};
 constexpr JsonKey kText{"text"};
 
+// Where a person's members stand below: kNoPerson first, vos last, each
+// outside the imperative, then in it.
+constexpr std::size_t PersonSlot(int person, bool imperative) {
+  return static_cast<std::size_t>(person - kNoPerson) * 2 + (imperative ? 1 : 0);
+}
+
 // `"person":"1","pronoun":"yo"` for every person and mood, made once:
 // every row starts with one, the same for every verb.
 std::string_view PersonMembers(int person, bool imperative) {
-  constexpr int kPersonSlots = kVos - kNoPerson + 1;
-  const auto slot = [](int person, bool imperative) {
-    return static_cast<std::size_t>((person - kNoPerson) * 2 + (imperative ? 1 : 0));
-  };
-  static const auto kMembers = [&slot] {
-    std::array<std::string, 2 * kPersonSlots> members;
+  static const auto kMembers = [] {
+    std::array<std::string, PersonSlot(kVos, true) + 1> members;
     for (int each = kNoPerson; each <= kVos; ++each) {
       for (const bool in_imperative : {false, true}) {
         const PersonName name = NameOfPerson(each, in_imperative);
-        JsonWriter json(members[slot(each, in_imperative)]);
+        JsonWriter json(members[PersonSlot(each, in_imperative)]);
         json.String(kPerson, name.label);
         json.String(kPronoun, name.pronoun);
       }
     }
     return members;
   }();
-  return kMembers[slot(person, imperative)];
+  return kMembers[PersonSlot(person, imperative)];
 }
 
 // The run of a row's texts: `,"stem":"teng"` and so on, the key and the

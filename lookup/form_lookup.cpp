@@ -143,8 +143,8 @@ void FormLookup::DropEchoes() {
       return own_pronoun && other.name == reading.name;
     });
   };
-  std::vector<char>& dropped = dropped_;
-  dropped.assign(readings.size(), 0);
+  std::vector<bool>& dropped = dropped_;
+  dropped.assign(readings.size(), false);
   for (std::size_t at = 0; at < readings.size(); ++at) {
     dropped[at] = echoes(readings[at]);
     for (std::size_t earlier = 0; earlier < at && !dropped[at]; ++earlier) {
