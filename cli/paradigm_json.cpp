@@ -52,8 +52,8 @@ std::string_view PersonMembers(int person, bool imperative) {
   return kMembers[PersonSlot(person, imperative)];
 }
 
-// The run of a row's texts: `,"stem":"teng"` and so on, the key and the
-// JSON of its value at `at`; `value` is where the value's JSON ended up.
+// The run of a row's texts, written at `at`: `,"stem":"teng"` and so on.
+// A member returns where its value's JSON stands, for a later one to copy.
 class RowRun {
  public:
   explicit RowRun(char* at) : at_(at) {}

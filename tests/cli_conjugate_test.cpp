@@ -10,6 +10,7 @@
 
 #include "cli/conjugate_command.h"
 #include "cli/lexicon_command.h"
+#include "cli/paradigm_json.h"
 #include "cli/paradigm_table.h"
 #include "engine/form_table.h"
 #include "engine/full_paradigm.h"
@@ -226,6 +227,25 @@ TEST(ConjugateCommand, JsonRowsOfCompoundVosAndPronominalForms) {
   EXPECT_EQ(lavarse["forms"][0]["rows"][2],
             Json::parse(R"({"person": "1 1", "pronoun": "nosotros", "clitic": "nos", "stem": "lav",
                             "ending": "emos", "text": "no nos lavemos"})"));
+}
+
+// A row goes out in one run, or member by member when its texts are more
+// than the writer holds at once; either way a simple form's text is its stem
+// and ending again, and a quote typed into the entry is escaped in each.
+TEST(ParadigmJson, SimpleRowsRepeatTheirCellsShortLongOrEscaped) {
+  FullParadigm paradigm;
+  for (const std::string& entry : {std::string("ha\"blar"), std::string(1000, 'a') + "blar"}) {
+    std::string out;
+    AppendParadigmJson(paradigm.Conjugate(DecodeUtf8(entry).value(), false), nullptr, out);
+    const Json json = Json::parse(out);
+    ASSERT_FALSE(json["forms"].empty()) << entry.size();
+    const Json& rows = json["forms"][0]["rows"];
+    EXPECT_EQ(rows.size(), 6u);
+    for (const Json& row : rows) {
+      EXPECT_EQ(row["text"], row["stem"].get<std::string>() + row["ending"].get<std::string>());
+    }
+    EXPECT_EQ(rows[0]["text"], entry.substr(0, entry.size() - 2) + "o");
+  }
 }
 
 TEST(LexiconCommand, SaysForEachWordWhetherItIsListed) {
