@@ -20,7 +20,7 @@ lintian --fail-on error,warning --display-info "$deb" || fail "lintian"
 field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "Depends: $depends"
-for library in 'libc6 (>=' 'libstdc++6' 'libqt6widgets6' 'qt6-qpa-plugins' 'libicu'; do
+for library in 'libc6 (>= 2.36)' 'libstdc++6' 'libqt6widgets6' 'qt6-qpa-plugins' 'libicu'; do
   echo "$depends" | grep -qF "$library" || fail "$library is missing from Depends"
 done
 [ "$(field Section)" = education ] || fail "section: $(field Section)"
