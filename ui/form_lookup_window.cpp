@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/artwork.h"
+#include "ui/notice_label.h"
 #include "ui/object_names.h"
 #include "ui/paradigm_grid.h"
 #include "ui/red_ending_delegate.h"
@@ -31,14 +32,7 @@ FormLookupWindow::FormLookupWindow(QWidget* parent) : QWidget(parent, Qt::Window
   entry_->setAccessibleName(QStringLiteral("Forma"));
   entry_->setPlaceholderText(QStringLiteral("tuvieron, había tenido, no tengas…"));
   form_label->setBuddy(entry_);
-  message_ = new QLabel(this);
-  message_->setObjectName(QLatin1String(names::kLookupMessage));
-  message_->setAccessibleName(QStringLiteral("Aviso"));
-  message_->setTextFormat(Qt::RichText);
-  message_->setWordWrap(true);
-  // Its links ("¿Quiso decir …?") are reached by Tab too, and opened by Enter.
-  message_->setTextInteractionFlags(Qt::TextBrowserInteraction);
-  message_->setMinimumHeight(message_->fontMetrics().height());
+  message_ = MakeNoticeLabel(names::kLookupMessage, this);
   list_ = new QTableWidget(0, kColumnCount, this);
   list_->setObjectName(QLatin1String(names::kLookupList));
   list_->setAccessibleName(QStringLiteral("Lecturas"));

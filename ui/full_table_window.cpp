@@ -22,6 +22,7 @@
 #include "ui/artwork.h"
 #include "ui/colours.h"
 #include "ui/grid_export.h"
+#include "ui/notice_label.h"
 #include "ui/object_names.h"
 #include "ui/red_ending_delegate.h"
 #include "ui/remapped_entry.h"
@@ -80,14 +81,7 @@ void FullTableWindow::BuildControls() {
   vos_ = new QCheckBox(QStringLiteral("con &vos"), this);
   vos_->setObjectName(QLatin1String(names::kVosCheck));
   vos_->setAccessibleName(QStringLiteral("con vos"));
-  message_ = new QLabel(this);
-  message_->setObjectName(QLatin1String(names::kFullTableMessage));
-  message_->setAccessibleName(QStringLiteral("Aviso"));
-  message_->setTextFormat(Qt::RichText);
-  message_->setWordWrap(true);
-  // Its links ("¿Quiso decir …?") are reached by Tab too, and opened by Enter.
-  message_->setTextInteractionFlags(Qt::TextBrowserInteraction);
-  message_->setMinimumHeight(message_->fontMetrics().height());
+  message_ = MakeNoticeLabel(names::kFullTableMessage, this);
   table_ = new QTableWidget(this);
   table_->setObjectName(QLatin1String(names::kFullTable));
   table_->setAccessibleName(QStringLiteral("Tabla completa"));
