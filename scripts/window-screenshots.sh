@@ -26,6 +26,16 @@ HOME=$home QT_SCALE_FACTOR=$scale "$program" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$home"' EXIT
 
+# Presses KEYS, waits for the window called TITLE and gives it the keyboard
+# focus, which without a window manager nothing else does; prints its id.
+open_window() {
+  xdotool key --clearmodifiers "$1"
+  local window
+  window=$(timeout 10 xdotool search --sync --name "^$2\$" | head -n 1)
+  xdotool windowfocus --sync "$window"
+  echo "$window"
+}
+
 main=$(timeout 20 xdotool search --sync --name '^F  L  E  X  O  R  I  A$' | head -n 1)
 xdotool windowfocus --sync "$main"
 sleep 0.5
@@ -34,24 +44,17 @@ sleep 0.3
 xdotool type --delay 50 tener
 xdotool key Return
 sleep 0.3
-xdotool key --clearmodifiers ctrl+t
-table=$(timeout 10 xdotool search --sync --name '^Flexoria: tabla completa$' | head -n 1)
-# Without a window manager nothing gives a new window the keyboard focus.
-xdotool windowfocus --sync "$table"
+table=$(open_window ctrl+t 'Flexoria: tabla completa')
 sleep 1
 import -window "$table" "$out/full-table-window.png"
-xdotool key --clearmodifiers ctrl+e
-dialog=$(timeout 10 xdotool search --sync --name '^Exportar a PDF$' | head -n 1)
-xdotool windowfocus --sync "$dialog"
+open_window ctrl+e 'Exportar a PDF' >/dev/null
 sleep 0.5
 xdotool key Return
 sleep 1
 [ -s "$home/tener.pdf" ] || { echo "Ctrl+E and Enter saved no tener.pdf" >&2; exit 1; }
 xdotool windowfocus --sync "$main"
 sleep 0.3
-xdotool key --clearmodifiers ctrl+b
-lookup=$(timeout 10 xdotool search --sync --name '^Flexoria: buscar una forma$' | head -n 1)
-xdotool windowfocus --sync "$lookup"
+lookup=$(open_window ctrl+b 'Flexoria: buscar una forma')
 sleep 0.3
 xdotool type --delay 50 'hab`a tenido'
 xdotool key Return
