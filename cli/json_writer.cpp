@@ -123,7 +123,7 @@ void JsonWriter::String(std::string_view key, TextView value) {
 }
 
 void JsonWriter::String(const JsonKey& key, TextView value) {
-  const std::size_t bound = 1 + JsonKey::kCapacity + 2 + kWidest * value.size();
+  const std::size_t bound = JsonKey::kMemberBytes + kWidest * value.size();
   if (!Fits(bound)) {
     String(std::string_view(key.text() + 1, key.size() - 3), value);
     return;

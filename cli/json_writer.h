@@ -21,6 +21,9 @@ namespace flexoria {
 class JsonKey {
  public:
   static constexpr std::size_t kCapacity = 16;
+  // What a string member with this key takes besides its value's text: the
+  // comma before it, the padded key, the value's quotes.
+  static constexpr std::size_t kMemberBytes = 1 + kCapacity + 2;
 
   consteval JsonKey(std::string_view name) : size_(name.size() + 3) {  // NOLINT: from literals
     text_[0] = '"';

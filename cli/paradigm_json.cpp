@@ -100,9 +100,8 @@ class RowRun {
 bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view person) {
   const std::size_t characters = row.clitic.size() + row.auxiliary.size() + row.stem.size() +
                                  row.ending.size() + row.text.size();
-  constexpr std::size_t kMemberFraming = 1 + JsonKey::kCapacity + 2;
-  char* const start =
-      json.Reserve(1 + person.size() + 5 * kMemberFraming + JsonWriter::kWidest * characters);
+  char* const start = json.Reserve(1 + person.size() + 5 * JsonKey::kMemberBytes +
+                                   JsonWriter::kWidest * characters);
   if (start == nullptr) return false;
   RowRun run(start);
   run.Put("{");

@@ -98,13 +98,16 @@ const FormSpec& ConjugationSession::ShowSelectedForm(RequestUi& ui) {
   const FormSpec& form = FormForOption(ui.SelectedOption());
   ui.SetPersonColumn(PersonColumnText(form.persons));
   ui.SetTenseTitle(form.title);
-  WriteForm(form.option, cells_);
+  WriteForm(form, cells_);
   ui.SetResultCells(cells_);
   return form;
 }
 
 void ConjugationSession::WriteForm(int option, FormCells& cells) const {
-  const FormSpec& form = FormForOption(option);
+  WriteForm(FormForOption(option), cells);
+}
+
+void ConjugationSession::WriteForm(const FormSpec& form, FormCells& cells) const {
   WriterFor(form, state_, prepared_entry_)(state_, prepared_entry_, cells);
   // The writers join stems and endings that carry their own accents
   // (fi + é); the whole form is what the spelling rule judges.

@@ -48,6 +48,7 @@ class ConjugationSession {
   bool LookUpInLexicon(RequestUi& ui, TextView entry);
   void ApplyCatalogues(TextView entry);
   const FormSpec& ShowSelectedForm(RequestUi& ui);
+  void WriteForm(const FormSpec& form, FormCells& cells) const;
 
   ConjugationState state_;
   Text last_verb_;
