@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/form_cells.h"
 
+#include "core/short_copy.h"
+
 namespace flexoria {
 namespace {
 
@@ -8,9 +10,8 @@ namespace {
 // capacity they already have is all it should cost.
 void Put(Text& cell, TextView first, TextView second = {}) {
   cell.resize(first.size() + second.size());
-  char32_t* out = cell.data();
-  for (const char32_t c : first) *out++ = c;
-  for (const char32_t c : second) *out++ = c;
+  CopyShort(cell.data(), first.data(), first.size() * sizeof(char32_t));
+  CopyShort(cell.data() + first.size(), second.data(), second.size() * sizeof(char32_t));
 }
 
 }  // namespace

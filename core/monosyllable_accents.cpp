@@ -2,6 +2,8 @@
 #include "core/monosyllable_accents.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 #include "core/enclitics.h"
 #include "core/written_accents.h"
@@ -9,12 +11,24 @@
 namespace flexoria {
 namespace {
 
-// Most cells are plain ASCII, and no accent is: all characters at once,
-// with no branch per character.
+// Most cells are plain ASCII, and no accent is. A cell of four to eight
+// letters, as most are, is read as two blocks of four that overlap, with
+// no loop.
 bool AllAscii(TextView text) {
-  char32_t bits = 0;
-  for (const char32_t c : text) bits |= c;
-  return bits < 0x80;
+  constexpr std::size_t kBlock = 4;
+  if (text.size() >= kBlock && text.size() <= 2 * kBlock) {
+    std::array<char32_t, kBlock> front;
+    std::array<char32_t, kBlock> back;
+    std::memcpy(front.data(), text.data(), sizeof front);
+    std::memcpy(back.data(), text.data() + text.size() - kBlock, sizeof back);
+    char32_t bits = 0;
+    for (std::size_t i = 0; i < kBlock; ++i) bits |= front[i] | back[i];
+    return bits < 0x80;
+  }
+  for (const char32_t c : text) {
+    if (c >= 0x80) return false;
+  }
+  return true;
 }
 
 bool IsVowel(char32_t c) {

@@ -102,13 +102,30 @@ class SilentUi : public RequestUi {
   TextView entry_;
 };
 
-// The window's cells that stand for more than one form mark it so. Asked
-// of every row, and so read without a branch per character.
+// The window's cells that stand for more than one form mark it so. Cells
+// are a few letters long: a plain loop that stops at the first mark beats a
+// vectorised one, whose set-up costs more than the letters.
 bool HasNotation(TextView stem, TextView ending) {
-  bool marked = false;
-  for (const char32_t c : stem) marked |= (c == U'/') | (c == U'(');
-  for (const char32_t c : ending) marked |= c == U'(';
-  return marked;
+  for (const char32_t c : stem) {
+    if (c == U'/' || c == U'(') return true;
+  }
+  for (const char32_t c : ending) {
+    if (c == U'(') return true;
+  }
+  return false;
+}
+
+// The notations come from the catalogues' values, which the state holds;
+// the writers add none of their own. Looking there once spares searching
+// every cell of the many verbs without one.
+bool StateHoldsNotation(const ConjugationState& state) {
+  const auto any = [&state](const auto& slots, bool stems) {
+    return std::ranges::any_of(slots, [&](const auto& named) {
+      const Text& value = state.*named.slot;
+      return stems ? HasNotation(value, {}) : HasNotation({}, value);
+    });
+  };
+  return any(kStemSlots, true) || any(kEndingSlots, false);
 }
 
 }  // namespace
@@ -157,6 +174,7 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   ChooseParticiple();
   WriteSecondParticiple(verb_, second_participle_);
   defect_ = DefectOf(verb_);
+  cells_hold_notation_ = StateHoldsNotation(session_.state());
   if (vos) WriteVosPair(simple_, verb_, verb_vos_);
   MakeRoomForTexts();
   const auto forms = FullParadigmForms();
@@ -225,8 +243,10 @@ void FullParadigm::JoinHaberForms() {
   for (int option = 1; option <= kOptionCount; ++option) {
     auto& forms = haber_forms_[static_cast<std::size_t>(option)];
     for (int person = 0; person <= kVos; ++person) {
+      Text& form = forms[static_cast<std::size_t>(person)];
       const Cell cell = CellOf(haber_, haber_vos_, option, person);
-      forms[static_cast<std::size_t>(person)].assign(cell.stem).append(cell.ending);
+      form.assign(cell.stem).append(cell.ending);
+      longest_auxiliary_ = std::max(longest_auxiliary_, form.size());
     }
   }
 }
@@ -249,17 +269,12 @@ inline FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair
 // space, before the verb's longest cell; a joined pronoun adds no more. Its
 // other forms are each no longer than that: a notation's forms are shorter
 // than the notation.
-//
-// The same pass notes whether any cell may hold a notation, so that the rows
-// of the many verbs without one need not be searched for it.
 void FullParadigm::MakeRoomForTexts() {
   constexpr std::size_t kLongestPronoun = 3;  // nos
   std::size_t longest_cell = std::max(participle_cell_.stem.size() + participle_cell_.ending.size(),
                                       second_participle_.size());
-  cells_hold_notation_ = false;
-  const auto measure = [&longest_cell, this](TextView stem, TextView ending) {
+  const auto measure = [&longest_cell](TextView stem, TextView ending) {
     longest_cell = std::max(longest_cell, stem.size() + ending.size());
-    cells_hold_notation_ |= HasNotation(stem, ending);
   };
   for (const FormCells& cells : simple_) {
     for (std::size_t line = 0; line < cells.stems.size(); ++line) {
@@ -269,12 +284,8 @@ void FullParadigm::MakeRoomForTexts() {
   for (const VosCells* vos : {&verb_vos_.present, &verb_vos_.imperative}) {
     measure(vos->stem, vos->ending);
   }
-  std::size_t longest_auxiliary = 0;
-  for (const auto& forms : haber_forms_) {
-    for (const Text& form : forms) longest_auxiliary = std::max(longest_auxiliary, form.size());
-  }
   const std::size_t longest_row =
-      kNegation.size() + kLongestPronoun + longest_auxiliary + 3 + longest_cell;
+      kNegation.size() + kLongestPronoun + longest_auxiliary_ + 3 + longest_cell;
   const std::size_t rows = kFullParadigmFormCount * std::tuple_size_v<decltype(FullForm::rows)>;
   const std::size_t room = rows * (1 + OtherForms::kCapacity) * longest_row;
   if (texts_.size() < room) texts_.resize(room);
@@ -290,7 +301,7 @@ void FullParadigm::BuildForm(const FormSpec& form, bool vos, FullForm& out) {
   }
 }
 
-void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
+inline void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
   row.person = person;
   const PersonName name = NameOfPerson(person, form.mood == Mood::kImperative);
   row.person_label = name.label;
@@ -324,7 +335,8 @@ void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
 }
 
 // Writes the row's whole text at text_end_, in room made beforehand.
-void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row) {
+inline void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary,
+                                  FullRow& row) {
   row.auxiliary = auxiliary;
   row.stem = verb.stem;
   row.ending = verb.ending;

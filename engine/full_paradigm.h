@@ -8,12 +8,12 @@
 #pragma once
 
 #include <array>
-#include <cstring>
 #include <optional>
 #include <span>
 #include <vector>
 
 #include "core/form_cells.h"
+#include "core/short_copy.h"
 #include "core/vos_forms.h"
 #include "engine/conjugation_session.h"
 #include "engine/form_table.h"
@@ -147,15 +147,12 @@ class FullParadigm {
   [[gnu::always_inline]] static Cell CellOf(const Views& views, const VosPair& vos, int option,
                                             int person);
   void BuildForm(const FormSpec& form, bool vos, FullForm& out);
-  void BuildRow(const FormSpec& form, int person, FullRow& row);
-  void Compose(const FormSpec& form, Cell verb, TextView auxiliary, FullRow& row);
+  [[gnu::always_inline]] void BuildRow(const FormSpec& form, int person, FullRow& row);
+  [[gnu::always_inline]] void Compose(const FormSpec& form, Cell verb, TextView auxiliary,
+                                      FullRow& row);
   void MakeRoomForTexts();
   void Put(TextView part) {
-    // One copy, not a loop: a loop the compiler vectorises costs more to
-    // set up than these few characters take. An empty view may hold no
-    // pointer, which memcpy must not be given.
-    if (part.empty()) return;
-    std::memcpy(text_end_, part.data(), part.size() * sizeof(char32_t));
+    CopyShort(text_end_, part.data(), part.size() * sizeof(char32_t));
     text_end_ += part.size();
   }
   void WriteRealForms(Cell verb, FullRow& row);
@@ -171,6 +168,7 @@ class FullParadigm {
   // haber's forms written whole, by option and person (vos last), for the
   // compound tenses.
   std::array<std::array<Text, 7>, kOptionCount + 1> haber_forms_;
+  std::size_t longest_auxiliary_ = 0;
   FullParadigmResult result_;
   Text verb_;
   Text participle_;
