@@ -7,6 +7,7 @@
 #include "cli/json_text.h"
 #include "cli/json_writer.h"
 #include "cli/terminal_text.h"
+#include "core/short_copy.h"
 
 namespace flexoria {
 namespace {
@@ -59,7 +60,7 @@ class RowRun {
   explicit RowRun(char* at) : at_(at) {}
   char* at() const { return at_; }
 
-  std::string_view Member(const JsonKey& key, TextView value) {
+  [[gnu::always_inline]] std::string_view Member(const JsonKey& key, TextView value) {
     OpenMember(key);
     char* const start = at_;
     at_ = WriteJsonText(value, at_);
@@ -68,17 +69,15 @@ class RowRun {
     return written;
   }
   // A value whose JSON is `before`'s, then pieces written already.
-  void Member(const JsonKey& key, TextView before, std::string_view stem, std::string_view ending) {
+  [[gnu::always_inline]] void Member(const JsonKey& key, TextView before, std::string_view stem,
+                                     std::string_view ending) {
     OpenMember(key);
     at_ = WriteJsonText(before, at_);
-    for (const std::string_view piece : {stem, ending}) {
-      std::memmove(at_, piece.data(), piece.size());
-      at_ += piece.size();
-    }
+    for (const std::string_view piece : {stem, ending}) Put(piece);
     *at_++ = '"';
   }
   void Put(std::string_view bytes) {
-    std::memcpy(at_, bytes.data(), bytes.size());
+    CopyShort(at_, bytes.data(), bytes.size());
     at_ += bytes.size();
   }
 
