@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 
 #include "core/enclitics.h"
@@ -32,6 +33,12 @@ bool AllAscii(TextView text) {
 }
 
 bool IsVowel(char32_t c) {
+  if (c < 0x80) {  // most letters: one test of a bit
+    constexpr std::uint32_t kVowelBits = 1U << (U'a' - U'a') | 1U << (U'e' - U'a') |
+                                         1U << (U'i' - U'a') | 1U << (U'o' - U'a') |
+                                         1U << (U'u' - U'a');
+    return c >= U'a' && c <= U'z' && ((kVowelBits >> (c - U'a')) & 1U) != 0;
+  }
   const char32_t plain = WithoutMarks(c);
   return plain == U'a' || plain == U'e' || plain == U'i' || plain == U'o' || plain == U'u';
 }

@@ -33,6 +33,15 @@ void ReadEntry(TextView typed, Text& read) {
 }
 
 RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
+  RequestResult result = PrepareRequest(ui);
+  if (!result.shown()) return result;
+  result.form = &ShowSelectedForm(ui);
+  result.cells = &cells_;
+  ui.SetEndingColour(kPureRed);
+  return result;
+}
+
+RequestResult ConjugationSession::PrepareRequest(RequestUi& ui) {
   ReadEntry(ui.EntryText(), entry_);
   const TextView entry = entry_;
   RequestResult result;
@@ -60,9 +69,6 @@ RequestResult ConjugationSession::RunRequest(RequestUi& ui) {
     }
   }
   prepared_entry_.assign(entry);
-  result.form = &ShowSelectedForm(ui);
-  result.cells = &cells_;
-  ui.SetEndingColour(kPureRed);
   return result;
 }
 

@@ -28,6 +28,10 @@ class ConjugationSession {
   // Runs one request: reads the entry (ReadEntry) and the option from `ui`, shows its
   // notices there and, unless the entry is refused, the selected form.
   RequestResult RunRequest(RequestUi& ui);
+  // The same up to the form: notices shown, the verb's stems and endings
+  // ready, but no form written or shown (the result's form and cells stay
+  // null). For callers that then write the forms they want with WriteForm.
+  RequestResult PrepareRequest(RequestUi& ui);
 
   // The next request looks its verb up again and shows the unknown-word
   // notice as for a verb not seen before: for callers that take each verb
@@ -35,9 +39,10 @@ class ConjugationSession {
   void ForgetLastVerb() { last_verb_.clear(); }
 
   // Writes the form with number `option` of the entry the last request
-  // showed into `cells`, as a request with that option selected would: for
+  // showed or prepared into `cells`, as a request with that option selected would: for
   // callers that want every form of one verb, who need not read the entry
-  // again nor copy the session's cells. Only after a request that was shown.
+  // again nor copy the session's cells. Only after a request that was shown
+  // or prepared.
   void WriteForm(int option, FormCells& cells) const;
 
   const ConjugationState& state() const { return state_; }

@@ -190,7 +190,7 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
 bool FullParadigm::RunSimpleForms(TextView bare, std::array<FormCells, kOptionCount + 1>& into) {
   session_.ForgetLastVerb();
   SilentUi ui(bare);
-  const RequestResult request = session_.RunRequest(ui);
+  const RequestResult request = session_.PrepareRequest(ui);
   if (request.unknown_word) {
     result_.notices.push_back({Text(kRequestTitle), Text(kUnknownWordMessage)});
   }
