@@ -35,22 +35,24 @@ constexpr std::size_t PersonSlot(int person, bool imperative) {
   return static_cast<std::size_t>(person - kNoPerson) * 2 + (imperative ? 1 : 0);
 }
 
-// `"person":"1","pronoun":"yo"` for every person and mood, made once:
+// `{"person":"1","pronoun":"yo"` for every person and mood, made once:
 // every row starts with one, the same for every verb.
-std::string_view PersonMembers(int person, bool imperative) {
-  static const auto kMembers = [] {
-    std::array<std::string, PersonSlot(kVos, true) + 1> members;
+std::string_view RowStart(int person, bool imperative) {
+  static const auto kStarts = [] {
+    std::array<std::string, PersonSlot(kVos, true) + 1> starts;
     for (int each = kNoPerson; each <= kVos; ++each) {
       for (const bool in_imperative : {false, true}) {
         const PersonName name = NameOfPerson(each, in_imperative);
-        JsonWriter json(members[PersonSlot(each, in_imperative)]);
+        std::string& start = starts[PersonSlot(each, in_imperative)];
+        start = "{";
+        JsonWriter json(start);
         json.String(kPerson, name.label);
         json.String(kPronoun, name.pronoun);
       }
     }
-    return members;
+    return starts;
   }();
-  return kMembers[PersonSlot(person, imperative)];
+  return kStarts[PersonSlot(person, imperative)];
 }
 
 // The run of a row's texts, written at `at`: `,"stem":"teng"` and so on.
@@ -95,16 +97,16 @@ class RowRun {
 // The row's person and texts in one run, with one look for room: every
 // verb has some 120 rows. A text that ends with its stem and ending as
 // they are takes their JSON, made just before, rather than making it again.
+// The run closes the row when `close` says nothing follows the texts.
 // False, with nothing written, for texts longer than the writer holds.
-bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view person) {
+bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view row_start, bool close) {
   const std::size_t characters = row.clitic.size() + row.auxiliary.size() + row.stem.size() +
                                  row.ending.size() + row.text.size();
-  char* const start = json.Reserve(1 + person.size() + 5 * JsonKey::kMemberBytes +
+  char* const start = json.Reserve(row_start.size() + 5 * JsonKey::kMemberBytes + 1 +
                                    JsonWriter::kWidest * characters);
   if (start == nullptr) return false;
   RowRun run(start);
-  run.Put("{");
-  run.Put(person);
+  run.Put(row_start);
   if (!row.clitic.empty()) run.Member(kClitic, row.clitic);
   if (!row.auxiliary.empty()) run.Member(kAuxiliary, row.auxiliary);
   const std::string_view stem = run.Member(kStem, row.stem);
@@ -114,15 +116,19 @@ bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view person
   } else {
     run.Member(kText, row.text);
   }
+  if (close) run.Put("}");
   json.Commit(run.at());
   return true;
 }
 
 void WriteRow(JsonWriter& json, const FullRow& row, bool imperative) {
-  const std::string_view person = PersonMembers(row.person, imperative);
-  if (!WriteRowTexts(json, row, person)) {
+  const std::string_view row_start = RowStart(row.person, imperative);
+  const bool texts_only = row.used && row.also.empty();
+  if (WriteRowTexts(json, row, row_start, texts_only)) {
+    if (texts_only) return;
+  } else {
     json.BeginObject();
-    json.Verbatim(person);
+    json.Verbatim(row_start.substr(1));
     if (!row.clitic.empty()) json.String(kClitic, row.clitic);
     if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
     json.String(kStem, row.stem);
