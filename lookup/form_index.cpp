@@ -25,21 +25,30 @@ std::uint32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
 // Where the edit of the form, or the label, of a reading ends.
 constexpr std::size_t kLongestEdit = 255;
 
-// Per ASCII letter, the UTF-8 of the marked letters people type it for
-// (á for a, ú and ü for u, ñ for n on a keyboard without it), two bytes
-// each: the walk without accents follows their arcs too.
-const std::array<std::string, 128>& MarkedLetters() {
-  static const std::array<std::string, 128> letters = [] {
-    std::array<std::string, 128> table;
-    for (const CharPair& pair : kWrittenAccents) {
-      table[pair.from] += EncodeUtf8(Text(1, pair.to));
-    }
-    table['u'] += EncodeUtf8(U"ü");
-    table['n'] += EncodeUtf8(U"ñ");
-    return table;
-  }();
-  return letters;
-}
+// Every marked letter people type an ASCII letter for (á for a, ú and ü for
+// u, ñ for n on a keyboard without it) is written in UTF-8 as this byte and
+// one more; the walk without accents follows their arcs too.
+constexpr std::uint8_t kMarkedLead = 0xC3;
+
+struct MarkedLetters {
+  std::array<std::uint8_t, 2> second_bytes;
+  std::size_t count;
+};
+
+constexpr std::array<MarkedLetters, 128> kMarkedLetters = [] {
+  std::array<MarkedLetters, 128> table{};
+  const auto add = [&](char32_t plain, char32_t marked) {
+    MarkedLetters& letters = table.at(plain);
+    letters.second_bytes.at(letters.count++) = static_cast<std::uint8_t>(0x80 | (marked & 0x3F));
+  };
+  for (const CharPair& pair : kWrittenAccents) add(pair.from, pair.to);
+  add(U'u', U'ü');
+  add(U'n', U'ñ');
+  return table;
+}();
+static_assert(std::ranges::all_of(kWrittenAccents, [](const CharPair& pair) {
+  return pair.to >= 0xC0 && pair.to <= 0xFF;  // the code points kMarkedLead begins
+}));
 
 }  // namespace
 
@@ -355,25 +364,22 @@ void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>
       }
       return;
     }
-    const char plain = folded[at];
-    if (const std::uint32_t next = automaton_.Next(state, static_cast<std::uint8_t>(plain));
-        next != Automaton::kNoState) {
-      text += plain;
+    const auto plain = static_cast<std::uint8_t>(folded[at]);
+    if (const std::uint32_t next = automaton_.Next(state, plain); next != Automaton::kNoState) {
+      text += static_cast<char>(plain);
       self(self, next, at + 1, marked);
       text.pop_back();
     }
-    const unsigned char byte = static_cast<unsigned char>(plain);
-    const std::string_view letters = byte < 128 ? std::string_view(MarkedLetters()[byte]) : "";
-    // Every marked letter starts with the same byte.
-    const std::uint32_t lead = letters.empty()
-                                   ? Automaton::kNoState
-                                   : automaton_.Next(state, static_cast<std::uint8_t>(letters[0]));
-    for (std::size_t letter = 0; lead != Automaton::kNoState && letter < letters.size();
-         letter += 2) {
-      const std::uint32_t next =
-          automaton_.Next(lead, static_cast<std::uint8_t>(letters[letter + 1]));
+    if (plain >= kMarkedLetters.size() || kMarkedLetters[plain].count == 0) return;
+    const std::uint32_t lead = automaton_.Next(state, kMarkedLead);
+    if (lead == Automaton::kNoState) return;
+    const MarkedLetters& letters = kMarkedLetters[plain];
+    for (std::size_t letter = 0; letter < letters.count; ++letter) {
+      const std::uint8_t second = letters.second_bytes[letter];
+      const std::uint32_t next = automaton_.Next(lead, second);
       if (next == Automaton::kNoState) continue;
-      text.append(letters.substr(letter, 2));
+      text += static_cast<char>(kMarkedLead);
+      text += static_cast<char>(second);
       self(self, next, at + 1, true);
       text.resize(text.size() - 2);
     }

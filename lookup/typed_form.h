@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 #include "core/text.h"
 
@@ -26,6 +28,9 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key);
 
 // á, é, í, ó, ú, ü read as a, e, i, o, u.
 void FoldAccents(TextView text, Text& folded);
+// The same over valid UTF-8, without decoding it: the lookup folds a few
+// candidate words for each form it reads, and most have no mark at all.
+void FoldAccents(std::string_view utf8, std::string& folded);
 
 // The spelling of today of a text written before 2010 ("se rió": "se
 // rio"): each word of one syllable loses its accent, but dé and sé. False
