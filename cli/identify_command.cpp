@@ -33,12 +33,10 @@ class Identifier {
   void Identify(const Text& typed) {
     const Identification& answer = lookup_.Identify(typed);
     if (answer.readings.empty()) refused_ = true;
-    typed_utf8_.clear();
-    AppendUtf8(typed, typed_utf8_);
     if (request_.json) {
       WriteJson(typed, answer);
     } else {
-      WriteLines(typed_utf8_, answer);
+      WriteLines(typed, answer);
     }
     if (buffer_.size() >= kFlushAt) Flush();
   }
@@ -118,8 +116,13 @@ class Identifier {
     buffer_ += '\n';
   }
 
-  void WriteLines(std::string_view typed, const Identification& answer) {
+  void WriteLines(const Text& typed_text, const Identification& answer) {
     for (const FormReading& reading : answer.readings) WriteReadingLine(reading);
+    if (answer.suggestions.empty() && answer.found()) return;
+    // Written out only for a form that was not read as it stands.
+    typed_utf8_.clear();
+    AppendUtf8(typed_text, typed_utf8_);
+    const std::string_view typed = typed_utf8_;
     if (!answer.suggestions.empty()) {
       buffer_.append(typed).append(": ¿Quiso decir ");
       for (std::size_t at = 0; at < answer.suggestions.size(); ++at) {

@@ -161,7 +161,8 @@ std::string_view CliticReader::Joining::Named(std::deque<std::string>& keep) {
 // pronominal verb's own («me lo lavo»: lavarse + lo).
 void CliticReader::AppendPlaced(std::string_view words, std::vector<FormReading>& out,
                                 std::deque<std::string>& keep) {
-  std::vector<std::string_view> split;
+  std::vector<std::string_view>& split = split_;  // kept from one call to the next
+  split.clear();
   for (std::size_t at = 0; at <= words.size();) {
     const std::size_t blank = std::min(words.find(' ', at), words.size());
     split.push_back(words.substr(at, blank - at));

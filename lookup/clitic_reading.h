@@ -55,6 +55,7 @@ class CliticReader {
   std::vector<FormReading> found_;
   std::vector<FormReading> last_;
   std::vector<std::string> accented_;
+  std::vector<std::string_view> split_;
   std::string candidate_;
   std::string folded_utf8_;
   std::string joined_utf8_;

@@ -27,7 +27,19 @@ constexpr std::array<OutsideTable, 1> kOutsideTable{{
 // Marks that stand around a word in a text and are no part of it.
 constexpr std::u32string_view kPunctuation = U"¿¡.,;:!?\"«»()…“”‘’'[]-—";
 
-bool IsPunctuation(char32_t c) { return kPunctuation.find(c) != std::u32string_view::npos; }
+// Asked of both ends of every word: the ASCII marks come from a table.
+constexpr std::array<bool, 0x80> kAsciiPunctuation = [] {
+  std::array<bool, 0x80> marks{};
+  for (const char32_t c : kPunctuation) {
+    if (c < marks.size()) marks.at(c) = true;
+  }
+  return marks;
+}();
+
+bool IsPunctuation(char32_t c) {
+  if (c < kAsciiPunctuation.size()) return kAsciiPunctuation[c];
+  return kPunctuation.find(c) != std::u32string_view::npos;
+}
 
 }  // namespace
 
