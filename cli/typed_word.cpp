@@ -17,7 +17,8 @@ bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 // Most words are ASCII, which decodes byte for byte and is composed already.
 bool DecodeWord(std::string_view bytes, Text& text) {
   if (std::ranges::all_of(bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-    text.assign(bytes.begin(), bytes.end());
+    text.resize(bytes.size());
+    std::ranges::copy(bytes, text.begin());
     return true;
   }
   return DecodeUtf8(bytes, text);

@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <functional>
 
 #include "core/text.h"
 #include "core/written_accents.h"
@@ -56,6 +57,7 @@ FormIndex::FormIndex(std::span<const std::uint8_t> block) {
   if (!Read(block)) {
     verbs_ = labels_ = rules_ = {};
     label_texts_.clear();
+    rule_slots_.clear();
     automaton_ = Automaton();
     pool_ = {};
     verb_count_ = label_count_ = rule_count_ = 0;
@@ -125,7 +127,44 @@ bool FormIndex::Read(std::span<const std::uint8_t> block) {
   }
   automaton_ = Automaton(automaton);
   if (automaton_.empty()) return fail("su autómata no es coherente");
+  PlaceRuleRanges();
   return true;
+}
+
+std::string_view FormIndex::RulePrefix(std::size_t rule) const {
+  return StringAt(WordAt(rules_, rule * kRuleBytes));
+}
+
+// Every text of several words asks for the rules of its first words: a
+// table by their hash answers sooner than halving the sorted rules.
+void FormIndex::PlaceRuleRanges() {
+  std::vector<RuleRange> ranges;
+  for (std::size_t rule = 0; rule < rule_count_; ++rule) {
+    if (ranges.empty() || ranges.back().prefix != RulePrefix(rule)) {
+      ranges.push_back({RulePrefix(rule), static_cast<std::uint32_t>(rule), 0});
+    }
+    ranges.back().end = static_cast<std::uint32_t>(rule + 1);
+  }
+  rule_slots_.assign(std::bit_ceil(2 * ranges.size() + 1), RuleRange());
+  const std::size_t mask = rule_slots_.size() - 1;
+  for (const RuleRange& range : ranges) {
+    std::size_t slot = std::hash<std::string_view>()(range.prefix) & mask;
+    while (rule_slots_[slot].end != 0 && rule_slots_[slot].prefix != range.prefix) {
+      slot = (slot + 1) & mask;
+    }
+    // A damaged block may hold one prefix in two places: the first is kept.
+    if (rule_slots_[slot].end == 0) rule_slots_[slot] = range;
+  }
+}
+
+const FormIndex::RuleRange* FormIndex::RulesAfter(std::string_view prefix) const {
+  if (rule_slots_.empty()) return nullptr;
+  const std::size_t mask = rule_slots_.size() - 1;
+  for (std::size_t slot = std::hash<std::string_view>()(prefix) & mask; rule_slots_[slot].end != 0;
+       slot = (slot + 1) & mask) {
+    if (rule_slots_[slot].prefix == prefix) return &rule_slots_[slot];
+  }
+  return nullptr;
 }
 
 std::string_view FormIndex::StringAt(std::uint32_t offset) const {
@@ -305,25 +344,12 @@ bool FormIndex::AppendComposed(std::string_view text, std::vector<FormReading>& 
                                std::vector<FormReading>& out) const {
   const auto blank = text.rfind(' ');
   if (blank == std::string_view::npos) return false;
-  const std::string_view prefix = text.substr(0, blank);
+  const RuleRange* rules = RulesAfter(text.substr(0, blank));
+  if (rules == nullptr) return false;
   last_readings.clear();
   AppendReadings(text.substr(blank + 1), last_readings);
-  // The rules are sorted by their prefix.
-  const auto prefix_of = [&](std::size_t rule) {
-    return StringAt(WordAt(rules_, rule * kRuleBytes));
-  };
-  std::size_t first = 0;
-  for (std::size_t count = rule_count_; count > 0;) {
-    const std::size_t half = count / 2;
-    if (prefix_of(first + half) < prefix) {
-      first += half + 1;
-      count -= half + 1;
-    } else {
-      count = half;
-    }
-  }
   bool any = false;
-  for (std::size_t rule = first; rule < rule_count_ && prefix_of(rule) == prefix; ++rule) {
+  for (std::size_t rule = rules->first; rule < rules->end; ++rule) {
     const std::uint8_t* bytes = &rules_[rule * kRuleBytes];
     const bool pronominal = bytes[6] != 0;
     for (const FormReading& last : last_readings) {
@@ -343,7 +369,7 @@ bool FormIndex::AppendComposed(std::string_view text, std::vector<FormReading>& 
 
 void FormIndex::AppendPrefixes(std::vector<std::string_view>& out) const {
   for (std::size_t rule = 0; rule < rule_count_; ++rule) {
-    const std::string_view prefix = StringAt(WordAt(rules_, rule * kRuleBytes));
+    const std::string_view prefix = RulePrefix(rule);
     if (std::ranges::find(out, prefix) == out.end()) out.push_back(prefix);
   }
 }

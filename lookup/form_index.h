@@ -131,6 +131,15 @@ class FormIndex {
                       std::size_t before, std::size_t ending, std::size_t after) const;
   template <typename Visit>
   void ForEachTail(std::uint32_t state, Visit visit) const;
+  std::string_view RulePrefix(std::size_t rule) const;
+  // The rules with one prefix: they stand together, the rules being sorted.
+  struct RuleRange {
+    std::string_view prefix;
+    std::uint32_t first = 0;
+    std::uint32_t end = 0;  // 0 for an empty slot
+  };
+  void PlaceRuleRanges();
+  const RuleRange* RulesAfter(std::string_view prefix) const;
 
   std::string error_;
   std::size_t verb_count_ = 0;
@@ -141,6 +150,7 @@ class FormIndex {
   std::span<const std::uint8_t> labels_;
   std::vector<std::string_view> label_texts_;  // the labels' strings, read once
   std::span<const std::uint8_t> rules_;
+  std::vector<RuleRange> rule_slots_;  // by the prefix's hash, a power of two of them
   Automaton automaton_;
   std::string_view pool_;
 };

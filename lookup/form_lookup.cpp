@@ -143,23 +143,25 @@ void FormLookup::AppendOutsideTable(std::string_view word) {
 void FormLookup::DropEchoes() {
   auto& readings = answer_.readings;
   const auto echoes = [&](const FormReading& reading) {
+    const bool imperative = reading.name == "imperativo";
+    const bool own_pronoun = !reading.pronouns.empty() && (reading.verb_id & 1) == 0 &&
+                             (reading.pronouns.size() == 2 || !reading.pronouns.starts_with("se"));
+    // Most readings are neither, and echo nothing.
+    if (!imperative && !own_pronoun) return false;
     return std::ranges::any_of(readings, [&](const FormReading& other) {
       if (&other == &reading || other.person != reading.person) return false;
-      if (reading.name == "imperativo") {
+      if (imperative) {
         return other.name == "imperativo-afirmativo" && other.verb_id == reading.verb_id &&
                other.text == reading.text;
       }
-      const bool own_pronoun =
-          !reading.pronouns.empty() && (reading.verb_id & 1) == 0 && (other.verb_id & 1) != 0 &&
-          (reading.pronouns.size() == 2 || !reading.pronouns.starts_with("se"));
-      return own_pronoun && other.name == reading.name;
+      return (other.verb_id & 1) != 0 && other.name == reading.name;
     });
   };
-  std::vector<bool>& dropped = dropped_;
-  dropped.assign(readings.size(), false);
+  std::vector<std::uint8_t>& dropped = dropped_;
+  dropped.assign(readings.size(), 0);
   for (std::size_t at = 0; at < readings.size(); ++at) {
-    dropped[at] = echoes(readings[at]);
-    for (std::size_t earlier = 0; earlier < at && !dropped[at]; ++earlier) {
+    dropped[at] = echoes(readings[at]) ? 1 : 0;
+    for (std::size_t earlier = 0; earlier < at && dropped[at] == 0; ++earlier) {
       const FormReading& a = readings[earlier];
       const FormReading& b = readings[at];
       dropped[at] = a.verb_id == b.verb_id && a.label == b.label && a.text == b.text &&
@@ -168,7 +170,7 @@ void FormLookup::DropEchoes() {
   }
   std::size_t kept = 0;
   for (std::size_t at = 0; at < readings.size(); ++at) {
-    if (!dropped[at]) readings[kept++] = readings[at];
+    if (dropped[at] == 0) readings[kept++] = readings[at];
   }
   readings.resize(kept);
 }
