@@ -111,16 +111,12 @@ void CliticReader::ReadJoined(std::string_view word, std::size_t bare, const Obj
     dropped = 'd';
   }
   Joining joining{word, pronouns, first, last, {}};
-  for (const bool restore : {false, true}) {
-    if (restore && dropped == '\0') break;
-    candidate_.assign(word.substr(0, bare));
-    if (restore) candidate_ += dropped;
-    FoldAccents(candidate_, folded_utf8_);
-    ReadSpelling(folded_utf8_, joining, out, keep);
-    accented_.clear();
-    index_.AppendAccented(folded_utf8_, accented_);
-    for (const std::string& spelling : accented_) ReadSpelling(spelling, joining, out, keep);
-  }
+  FoldAccents(word.substr(0, bare), folded_utf8_);
+  spellings_.clear();
+  restored_.clear();
+  index_.AppendSpellings(folded_utf8_, dropped, spellings_, restored_);
+  for (const std::string& spelling : spellings_) ReadSpelling(spelling, joining, out, keep);
+  for (const std::string& spelling : restored_) ReadSpelling(spelling, joining, out, keep);
 }
 
 // The readings of `spelling` that joining the pronouns writes as the word.

@@ -54,9 +54,9 @@ class CliticReader {
   const FormIndex& index_;
   std::vector<FormReading> found_;
   std::vector<FormReading> last_;
-  std::vector<std::string> accented_;
+  std::vector<std::string> spellings_;
+  std::vector<std::string> restored_;  // with the letter the join dropped
   std::vector<std::string_view> split_;
-  std::string candidate_;
   std::string folded_utf8_;
   std::string joined_utf8_;
   Text bare_;

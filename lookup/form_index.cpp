@@ -374,20 +374,33 @@ void FormIndex::AppendPrefixes(std::vector<std::string_view>& out) const {
   }
 }
 
-void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>& out) const {
-  if (empty()) return;
-  std::vector<std::string> found;
+// Calls visit(text, marked, extended) for each stored text that reads
+// `folded` when its marks are dropped, and, when `extra` is not 0, for each
+// that reads `folded` + `extra`: the unmarked text first, as the walk tries
+// the plain letter before the marked ones.
+template <typename Visit>
+void FormIndex::ForEachSpelling(std::string_view folded, char extra, Visit visit) const {
   std::string text;
   std::size_t budget = kWalkBudget;
+  const auto stored = [this](std::uint32_t state) {
+    return automaton_.Next(state, kSeparator) != Automaton::kNoState;
+  };
+  const auto at_end = [&](std::uint32_t state, bool marked) {
+    if (stored(state)) visit(std::string_view(text), marked, false);
+    if (extra == '\0') return;
+    const std::uint32_t next = automaton_.Next(state, static_cast<std::uint8_t>(extra));
+    if (next == Automaton::kNoState || !stored(next)) return;
+    text += extra;
+    visit(std::string_view(text), marked, true);
+    text.pop_back();
+  };
   // Each unaccented vowel also follows the arcs of its accented letters.
   const auto walk = [&](const auto& self, std::uint32_t state, std::size_t at,
                         bool marked) -> void {
     if (budget == 0) return;
     --budget;
     if (at == folded.size()) {
-      if (marked && automaton_.Next(state, kSeparator) != Automaton::kNoState) {
-        found.push_back(text);
-      }
+      at_end(state, marked);
       return;
     }
     const auto plain = static_cast<std::uint8_t>(folded[at]);
@@ -411,20 +424,49 @@ void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>
     }
   };
   walk(walk, automaton_.root(), 0, false);
-  // In the order of their first reading: the verbs' order, then the forms'.
+}
+
+// texts[from..] in the order of their first reading: the verbs' order, then
+// the forms'.
+void FormIndex::RankByFirstReading(std::vector<std::string>& texts, std::size_t from) const {
+  if (texts.size() < from + 2) return;
   std::vector<std::pair<std::pair<std::uint32_t, std::uint32_t>, std::string>> ranked;
   std::vector<FormReading> readings;
-  for (std::string& candidate : found) {
+  for (std::size_t at = from; at < texts.size(); ++at) {
     readings.clear();
-    AppendReadings(candidate, readings);
+    AppendReadings(texts[at], readings);
     std::pair<std::uint32_t, std::uint32_t> rank{0xFFFFFFFF, 0xFFFFFFFF};
     for (const FormReading& reading : readings) {
       rank = std::min(rank, std::pair{reading.verb_id, reading.label});
     }
-    ranked.emplace_back(rank, std::move(candidate));
+    ranked.emplace_back(rank, std::move(texts[at]));
   }
   std::ranges::stable_sort(ranked, {}, [](const auto& entry) { return entry.first; });
-  for (auto& [rank, candidate] : ranked) out.push_back(std::move(candidate));
+  for (std::size_t at = from; auto& [rank, text] : ranked) texts[at++] = std::move(text);
+}
+
+void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>& out) const {
+  if (empty()) return;
+  const std::size_t first = out.size();
+  ForEachSpelling(folded, '\0', [&](std::string_view text, bool marked, bool) {
+    if (marked) out.emplace_back(text);
+  });
+  RankByFirstReading(out, first);
+}
+
+void FormIndex::AppendSpellings(std::string_view folded, char extra, std::vector<std::string>& out,
+                                std::vector<std::string>& extended) const {
+  if (empty()) return;
+  const std::size_t first = out.size();
+  const std::size_t first_extended = extended.size();
+  bool plain = false;
+  bool plain_extended = false;
+  ForEachSpelling(folded, extra, [&](std::string_view text, bool marked, bool longer) {
+    (longer ? extended : out).emplace_back(text);
+    if (!marked) (longer ? plain_extended : plain) = true;
+  });
+  RankByFirstReading(out, first + (plain ? 1 : 0));
+  RankByFirstReading(extended, first_extended + (plain_extended ? 1 : 0));
 }
 
 }  // namespace flexoria
