@@ -109,8 +109,7 @@ class Identifier {
     }
     buffer_.append(reading.after).append("  ").append(reading.verb);
     if (!reading.in_lexicon) buffer_.append(" (no está en la lista de verbos)");
-    buffer_.append("  ").append(reading.title);
-    if (!reading.pronoun.empty()) buffer_.append("  ").append(reading.pronoun);
+    buffer_.append(LabelLine(reading));
     if (!reading.pronouns.empty()) buffer_.append(" + ").append(reading.pronouns);
     if (!reading.note.empty()) buffer_.append("  (").append(reading.note).append(")");
     buffer_ += '\n';
@@ -215,6 +214,18 @@ class Identifier {
     json.EndArray();
   }
 
+  // "  Presente de Indicativo  yo": a label's words on a reading's line,
+  // written once.
+  const std::string& LabelLine(const FormReading& reading) {
+    if (label_line_.size() <= reading.label) label_line_.resize(reading.label + 1);
+    std::string& words = label_line_[reading.label];
+    if (words.empty()) {
+      words.append("  ").append(reading.title);
+      if (!reading.pronoun.empty()) words.append("  ").append(reading.pronoun);
+    }
+    return words;
+  }
+
   // A label's keys come with every reading of it; written once.
   const std::string& LabelJson(const FormReading& reading) {
     if (label_json_.size() <= reading.label) label_json_.resize(reading.label + 1);
@@ -238,6 +249,7 @@ class Identifier {
   std::string typed_utf8_;
   std::string buffer_;
   std::vector<std::string> label_json_;
+  std::vector<std::string> label_line_;
   bool refused_ = false;
 };
 

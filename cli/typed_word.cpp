@@ -2,6 +2,8 @@
 #include "cli/typed_word.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <istream>
 #include <ostream>
 
@@ -14,9 +16,22 @@ namespace {
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 
+// Eight bytes at a time: a batch asks it of every line.
+bool IsAscii(std::string_view bytes) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  std::uint64_t high = 0;
+  std::size_t at = 0;
+  for (std::uint64_t eight = 0; at + sizeof eight <= bytes.size(); at += sizeof eight) {
+    std::memcpy(&eight, bytes.data() + at, sizeof eight);
+    high |= eight;
+  }
+  for (; at < bytes.size(); ++at) high |= static_cast<unsigned char>(bytes[at]);
+  return (high & kHighBits) == 0;
+}
+
 // Most words are ASCII, which decodes byte for byte and is composed already.
 bool DecodeWord(std::string_view bytes, Text& text) {
-  if (std::ranges::all_of(bytes, [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+  if (IsAscii(bytes)) {
     text.resize(bytes.size());
     std::ranges::copy(bytes, text.begin());
     return true;

@@ -307,7 +307,7 @@ bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& 
   std::size_t last_cut = kLongestTail;
   std::string_view last_added;
   std::size_t last_found = verb_count_;
-  std::array<char, kLongestTail> last_added_bytes{};
+  std::array<char, kLongestTail> last_added_bytes;  // read only as far as written
   ForEachTail(state, [&](const Tail& tail) {
     const std::size_t cut = tail.bytes[0];
     if (cut > text.size()) return;

@@ -52,18 +52,22 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
   key.resize(typed.size());
   char32_t* out = key.data();
   bool after_blank = false;
-  for (const char32_t c : typed) {
+  for (char32_t c : typed) {
     if (IsBlank(c)) {
       after_blank = true;
       continue;
     }
-    if (IsControl(c)) {
-      key.clear();
-      return TypedFormProblem::kControlCharacter;
-    }
     if (after_blank) *out++ = U' ';
     after_blank = false;
-    *out++ = LowerLatin1(c);
+    // Nearly every character typed is a small ASCII letter, which stays.
+    if (c < U'a' || c > U'z') {
+      if (IsControl(c)) {
+        key.clear();
+        return TypedFormProblem::kControlCharacter;
+      }
+      c = LowerLatin1(c);
+    }
+    *out++ = c;
   }
   key.resize(static_cast<std::size_t>(out - key.data()));
   return TypedFormProblem::kNone;
