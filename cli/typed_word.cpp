@@ -92,7 +92,10 @@ WordProblem CheckWord(std::string_view bytes, Text& text) {
   if (!DecodeWord(bytes, text)) return WordProblem::kInvalidUtf8;
   const TextView word = Trimmed(text);
   if (word.empty()) return WordProblem::kEmpty;
-  if (std::ranges::any_of(word, IsControl)) return WordProblem::kControlCharacter;
+  // A lambda, which inlines where a function's address may not: every line asks.
+  if (std::ranges::any_of(word, [](char32_t c) { return IsControl(c); })) {
+    return WordProblem::kControlCharacter;
+  }
   if (word.size() > kLongestWord) return WordProblem::kTooLong;
   return WordProblem::kNone;
 }

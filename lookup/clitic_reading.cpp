@@ -33,6 +33,12 @@ constexpr std::array<ObjectPronoun, 11> kPronouns{{
     {"les", 3},
 }};
 
+// The letters the pronouns end in, each once.
+constexpr std::string_view kPronounLastLetters = "eosa";
+static_assert(std::ranges::all_of(kPronouns, [](const ObjectPronoun& pronoun) {
+  return kPronounLastLetters.find(pronoun.text.back()) != std::string_view::npos;
+}));
+
 const ObjectPronoun* PronounOf(std::string_view word) {
   const auto found = std::ranges::find(kPronouns, word, &ObjectPronoun::text);
   return found == kPronouns.end() ? nullptr : &*found;
@@ -79,6 +85,8 @@ FormReading ViewingCopy(const FormReading& reading, std::string_view copy) {
 
 void CliticReader::AppendJoined(std::string_view word, std::vector<FormReading>& out,
                                 std::deque<std::string>& keep) {
+  // Most words end in a letter that ends no pronoun.
+  if (word.empty() || kPronounLastLetters.find(word.back()) == std::string_view::npos) return;
   for (const ObjectPronoun& last : kPronouns) {
     // The last letter first: most words end in none of the pronouns' letters.
     if (word.size() <= last.text.size() || word.back() != last.text.back() ||

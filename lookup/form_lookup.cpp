@@ -142,6 +142,7 @@ void FormLookup::AppendOutsideTable(std::string_view word) {
 // not ser + te), one reading found two ways.
 void FormLookup::DropEchoes() {
   auto& readings = answer_.readings;
+  if (readings.size() < 2) return;  // one reading echoes nothing
   const auto echoes = [&](const FormReading& reading) {
     const bool imperative = reading.name == "imperativo";
     const bool own_pronoun = !reading.pronouns.empty() && (reading.verb_id & 1) == 0 &&

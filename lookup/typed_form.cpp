@@ -113,7 +113,8 @@ bool RespellOneSyllableWords(TextView text, Text& respelled) {
 
 bool UndoKeyRemaps(TextView text, Text& letters) {
   // Most forms hold no remapped key at all, and are not copied.
-  if (std::ranges::none_of(text, IsRemappedKey)) return false;
+  // A lambda, which inlines where a function's address may not.
+  if (std::ranges::none_of(text, [](char32_t c) { return IsRemappedKey(c); })) return false;
   letters.assign(text);
   bool remapped = false;
   for (char32_t& c : letters) {
