@@ -36,6 +36,9 @@ constexpr std::array<bool, 0x80> kAsciiPunctuation = [] {
   return marks;
 }();
 
+// A text of small letters has no mark around it.
+static_assert(std::ranges::none_of(kPunctuation, IsSmallLetter));
+
 bool IsPunctuation(char32_t c) {
   if (c < kAsciiPunctuation.size()) return kAsciiPunctuation[c];
   return kPunctuation.find(c) != std::u32string_view::npos;
@@ -53,14 +56,14 @@ const Identification& FormLookup::Look(TextView typed, bool suggest) {
   answer_.reasons.clear();
   suggested_.clear();
   kept_.clear();
-  answer_.problem = NormalizeTypedForm(typed, as_typed_);
-  if (answer_.problem != TypedFormProblem::kNone) return answer_;
-  TextView word(as_typed_);
-  while (!word.empty() && IsPunctuation(word.front())) word.remove_prefix(1);
-  while (!word.empty() && IsPunctuation(word.back())) word.remove_suffix(1);
-  // What is left is normalised already but for blanks the marks stood between.
-  word = Trimmed(word, U" ");
-  key_.assign(word.empty() ? TextView(as_typed_) : word);
+  const bool own_key = IsIndexKey(typed);
+  if (own_key) {
+    answer_.problem = TypedFormProblem::kNone;
+    as_typed_.assign(typed);
+    key_.assign(typed);
+  } else if (!MakeKey(typed)) {
+    return answer_;
+  }
   typed_utf8_.clear();
   AppendUtf8(key_, typed_utf8_);
   const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings);
@@ -83,7 +86,7 @@ const Identification& FormLookup::Look(TextView typed, bool suggest) {
     SuggestAccented(key_);
     if (several) SuggestComposed();
   }
-  if (UndoKeyRemaps(as_typed_, variant_)) {
+  if (!own_key && UndoKeyRemaps(as_typed_, variant_)) {
     utf8_.clear();
     AppendUtf8(variant_, utf8_);
     if (index_.Contains(utf8_)) Suggest(utf8_);
@@ -102,6 +105,20 @@ const Identification& FormLookup::Look(TextView typed, bool suggest) {
     KeepEachSuggestionOnce();
   }
   return answer_;
+}
+
+// The text as typed, normalised, and its key: the same without the marks
+// around it. False, with the problem in the answer, when it reads as no form.
+bool FormLookup::MakeKey(TextView typed) {
+  answer_.problem = NormalizeTypedForm(typed, as_typed_);
+  if (answer_.problem != TypedFormProblem::kNone) return false;
+  TextView word(as_typed_);
+  while (!word.empty() && IsPunctuation(word.front())) word.remove_prefix(1);
+  while (!word.empty() && IsPunctuation(word.back())) word.remove_suffix(1);
+  // What is left is normalised already but for blanks the marks stood between.
+  word = Trimmed(word, U" ");
+  key_.assign(word.empty() ? TextView(as_typed_) : word);
+  return true;
 }
 
 // Each suggestion once, with its first reason; the typed text itself never.

@@ -45,6 +45,7 @@ class FormLookup {
   const Identification& Read(TextView typed);
 
  private:
+  bool MakeKey(TextView typed);
   bool ReadOlderSpelling(bool several);
   const Identification& Look(TextView typed, bool suggest);
   void SuggestAccented(TextView text);

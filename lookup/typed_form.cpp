@@ -73,6 +73,23 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
   return TypedFormProblem::kNone;
 }
 
+// No letter is one of the window's remapped keys, so a key needs no undoing.
+static_assert(std::ranges::none_of(kEntryKeyRemaps,
+                                   [](const CharPair& key) { return IsSmallLetter(key.from); }));
+
+bool IsIndexKey(TextView typed) {
+  if (typed.empty() || typed.size() > kLongestTypedForm || typed.front() == U' ' ||
+      typed.back() == U' ') {
+    return false;
+  }
+  bool after_blank = false;
+  for (const char32_t c : typed) {
+    if (c == U' ' ? after_blank : !IsSmallLetter(c)) return false;
+    after_blank = c == U' ';
+  }
+  return true;
+}
+
 void FoldAccents(TextView text, Text& folded) {
   folded.resize(text.size());
   for (std::size_t at = 0; at < text.size(); ++at) folded[at] = Unmarked(text[at]);
