@@ -33,12 +33,10 @@ class Identifier {
   void Identify(const Text& typed) {
     const Identification& answer = lookup_.Identify(typed);
     if (answer.readings.empty()) refused_ = true;
-    typed_utf8_.clear();
-    AppendUtf8(typed, typed_utf8_);
     if (request_.json) {
       WriteJson(typed, answer);
     } else {
-      WriteLines(typed_utf8_, answer);
+      WriteLines(typed, answer);
     }
     if (buffer_.size() >= kFlushAt) Flush();
   }
@@ -111,15 +109,19 @@ class Identifier {
     }
     buffer_.append(reading.after).append("  ").append(reading.verb);
     if (!reading.in_lexicon) buffer_.append(" (no está en la lista de verbos)");
-    buffer_.append("  ").append(reading.title);
-    if (!reading.pronoun.empty()) buffer_.append("  ").append(reading.pronoun);
+    buffer_.append(LabelLine(reading));
     if (!reading.pronouns.empty()) buffer_.append(" + ").append(reading.pronouns);
     if (!reading.note.empty()) buffer_.append("  (").append(reading.note).append(")");
     buffer_ += '\n';
   }
 
-  void WriteLines(std::string_view typed, const Identification& answer) {
+  void WriteLines(const Text& typed_text, const Identification& answer) {
     for (const FormReading& reading : answer.readings) WriteReadingLine(reading);
+    if (answer.suggestions.empty() && answer.found()) return;
+    // Written out only for a form that was not read as it stands.
+    typed_utf8_.clear();
+    AppendUtf8(typed_text, typed_utf8_);
+    const std::string_view typed = typed_utf8_;
     if (!answer.suggestions.empty()) {
       buffer_.append(typed).append(": ¿Quiso decir ");
       for (std::size_t at = 0; at < answer.suggestions.size(); ++at) {
@@ -212,6 +214,18 @@ class Identifier {
     json.EndArray();
   }
 
+  // "  Presente de Indicativo  yo": a label's words on a reading's line,
+  // written once.
+  const std::string& LabelLine(const FormReading& reading) {
+    if (label_line_.size() <= reading.label) label_line_.resize(reading.label + 1);
+    std::string& words = label_line_[reading.label];
+    if (words.empty()) {
+      words.append("  ").append(reading.title);
+      if (!reading.pronoun.empty()) words.append("  ").append(reading.pronoun);
+    }
+    return words;
+  }
+
   // A label's keys come with every reading of it; written once.
   const std::string& LabelJson(const FormReading& reading) {
     if (label_json_.size() <= reading.label) label_json_.resize(reading.label + 1);
@@ -235,6 +249,7 @@ class Identifier {
   std::string typed_utf8_;
   std::string buffer_;
   std::vector<std::string> label_json_;
+  std::vector<std::string> label_line_;
   bool refused_ = false;
 };
 

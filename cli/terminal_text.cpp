@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/terminal_text.h"
 
-#include <istream>
-
 namespace flexoria {
 
 std::string PlainLines(TextView text) {
@@ -11,12 +9,6 @@ std::string PlainLines(TextView text) {
     lines.erase(at, 1);
   }
   return lines;
-}
-
-bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
 }
 
 }  // namespace flexoria

@@ -20,8 +20,4 @@ inline constexpr std::string_view kReset = "\x1b[0m";
 // UTF-8 with the window's line breaks (CR LF) as plain line feeds.
 std::string PlainLines(TextView text);
 
-// The next line of `in` into `line`, without the carriage return that a
-// file written with CR LF line ends leaves; false at the end.
-bool ReadLine(std::istream& in, std::string& line);
-
 }  // namespace flexoria

@@ -17,6 +17,8 @@
 
 namespace flexoria {
 
+struct ObjectPronoun;
+
 class CliticReader {
  public:
   explicit CliticReader(const FormIndex& index) : index_(index) {}
@@ -30,18 +32,34 @@ class CliticReader {
                     std::deque<std::string>& keep);
 
  private:
-  void ReadJoined(std::string_view word, std::string_view bare, std::string_view pronouns,
-                  std::string_view named, std::vector<FormReading>& out,
+  // A word read as a plain form with pronouns joined: the pronouns, and
+  // their name for the readings, written once when a reading needs it.
+  struct Joining {
+    std::string_view word;
+    std::string_view pronouns;
+    const ObjectPronoun* first;  // null for one pronoun
+    const ObjectPronoun& last;
+    std::string_view named;
+    std::string_view Named(std::deque<std::string>& keep);
+  };
+  // The plain form is the first `bare` bytes of `word`.
+  void ReadJoined(std::string_view word, std::size_t bare, const ObjectPronoun* first,
+                  const ObjectPronoun& last, std::vector<FormReading>& out,
                   std::deque<std::string>& keep);
+  void ReadSpelling(std::string_view spelling, Joining& joining, std::vector<FormReading>& out,
+                    std::deque<std::string>& keep);
   void ReadPlaced(std::string_view rest, std::string_view named, bool own_pronoun,
                   std::vector<FormReading>& out);
 
   const FormIndex& index_;
   std::vector<FormReading> found_;
   std::vector<FormReading> last_;
-  std::vector<std::string> accented_;
+  std::vector<std::string> spellings_;
+  std::vector<std::string> restored_;  // with the letter the join dropped
+  std::vector<std::string_view> split_;
+  std::string folded_utf8_;
+  std::string joined_utf8_;
   Text bare_;
-  Text folded_;
   Text joined_;
   Text verb_;
   Text pronouns_;

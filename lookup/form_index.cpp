@@ -5,6 +5,7 @@
 #include <array>
 #include <bit>
 #include <cstring>
+#include <functional>
 
 #include "core/text.h"
 #include "core/written_accents.h"
@@ -25,21 +26,30 @@ std::uint32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
 // Where the edit of the form, or the label, of a reading ends.
 constexpr std::size_t kLongestEdit = 255;
 
-// Per ASCII letter, the UTF-8 of the marked letters people type it for
-// (á for a, ú and ü for u, ñ for n on a keyboard without it), two bytes
-// each: the walk without accents follows their arcs too.
-const std::array<std::string, 128>& MarkedLetters() {
-  static const std::array<std::string, 128> letters = [] {
-    std::array<std::string, 128> table;
-    for (const CharPair& pair : kWrittenAccents) {
-      table[pair.from] += EncodeUtf8(Text(1, pair.to));
-    }
-    table['u'] += EncodeUtf8(U"ü");
-    table['n'] += EncodeUtf8(U"ñ");
-    return table;
-  }();
-  return letters;
-}
+// Every marked letter people type an ASCII letter for (á for a, ú and ü for
+// u, ñ for n on a keyboard without it) is written in UTF-8 as this byte and
+// one more; the walk without accents follows their arcs too.
+constexpr std::uint8_t kMarkedLead = 0xC3;
+
+struct MarkedLetters {
+  std::array<std::uint8_t, 2> second_bytes;
+  std::size_t count;
+};
+
+constexpr std::array<MarkedLetters, 128> kMarkedLetters = [] {
+  std::array<MarkedLetters, 128> table{};
+  const auto add = [&](char32_t plain, char32_t marked) {
+    MarkedLetters& letters = table.at(plain);
+    letters.second_bytes.at(letters.count++) = static_cast<std::uint8_t>(0x80 | (marked & 0x3F));
+  };
+  for (const CharPair& pair : kWrittenAccents) add(pair.from, pair.to);
+  add(U'u', U'ü');
+  add(U'n', U'ñ');
+  return table;
+}();
+static_assert(std::ranges::all_of(kWrittenAccents, [](const CharPair& pair) {
+  return pair.to >= 0xC0 && pair.to <= 0xFF;  // the code points kMarkedLead begins
+}));
 
 }  // namespace
 
@@ -47,6 +57,7 @@ FormIndex::FormIndex(std::span<const std::uint8_t> block) {
   if (!Read(block)) {
     verbs_ = labels_ = rules_ = {};
     label_texts_.clear();
+    rule_slots_.clear();
     automaton_ = Automaton();
     pool_ = {};
     verb_count_ = label_count_ = rule_count_ = 0;
@@ -116,7 +127,44 @@ bool FormIndex::Read(std::span<const std::uint8_t> block) {
   }
   automaton_ = Automaton(automaton);
   if (automaton_.empty()) return fail("su autómata no es coherente");
+  PlaceRuleRanges();
   return true;
+}
+
+std::string_view FormIndex::RulePrefix(std::size_t rule) const {
+  return StringAt(WordAt(rules_, rule * kRuleBytes));
+}
+
+// Every text of several words asks for the rules of its first words: a
+// table by their hash answers sooner than halving the sorted rules.
+void FormIndex::PlaceRuleRanges() {
+  std::vector<RuleRange> ranges;
+  for (std::size_t rule = 0; rule < rule_count_; ++rule) {
+    if (ranges.empty() || ranges.back().prefix != RulePrefix(rule)) {
+      ranges.push_back({RulePrefix(rule), static_cast<std::uint32_t>(rule), 0});
+    }
+    ranges.back().end = static_cast<std::uint32_t>(rule + 1);
+  }
+  rule_slots_.assign(std::bit_ceil(2 * ranges.size() + 1), RuleRange());
+  const std::size_t mask = rule_slots_.size() - 1;
+  for (const RuleRange& range : ranges) {
+    std::size_t slot = std::hash<std::string_view>()(range.prefix) & mask;
+    while (rule_slots_[slot].end != 0 && rule_slots_[slot].prefix != range.prefix) {
+      slot = (slot + 1) & mask;
+    }
+    // A damaged block may hold one prefix in two places: the first is kept.
+    if (rule_slots_[slot].end == 0) rule_slots_[slot] = range;
+  }
+}
+
+const FormIndex::RuleRange* FormIndex::RulesAfter(std::string_view prefix) const {
+  if (rule_slots_.empty()) return nullptr;
+  const std::size_t mask = rule_slots_.size() - 1;
+  for (std::size_t slot = std::hash<std::string_view>()(prefix) & mask; rule_slots_[slot].end != 0;
+       slot = (slot + 1) & mask) {
+    if (rule_slots_[slot].prefix == prefix) return &rule_slots_[slot];
+  }
+  return nullptr;
 }
 
 std::string_view FormIndex::StringAt(std::uint32_t offset) const {
@@ -259,7 +307,7 @@ bool FormIndex::AppendReadings(std::string_view text, std::vector<FormReading>& 
   std::size_t last_cut = kLongestTail;
   std::string_view last_added;
   std::size_t last_found = verb_count_;
-  std::array<char, kLongestTail> last_added_bytes{};
+  std::array<char, kLongestTail> last_added_bytes;  // read only as far as written
   ForEachTail(state, [&](const Tail& tail) {
     const std::size_t cut = tail.bytes[0];
     if (cut > text.size()) return;
@@ -296,25 +344,12 @@ bool FormIndex::AppendComposed(std::string_view text, std::vector<FormReading>& 
                                std::vector<FormReading>& out) const {
   const auto blank = text.rfind(' ');
   if (blank == std::string_view::npos) return false;
-  const std::string_view prefix = text.substr(0, blank);
+  const RuleRange* rules = RulesAfter(text.substr(0, blank));
+  if (rules == nullptr) return false;
   last_readings.clear();
   AppendReadings(text.substr(blank + 1), last_readings);
-  // The rules are sorted by their prefix.
-  const auto prefix_of = [&](std::size_t rule) {
-    return StringAt(WordAt(rules_, rule * kRuleBytes));
-  };
-  std::size_t first = 0;
-  for (std::size_t count = rule_count_; count > 0;) {
-    const std::size_t half = count / 2;
-    if (prefix_of(first + half) < prefix) {
-      first += half + 1;
-      count -= half + 1;
-    } else {
-      count = half;
-    }
-  }
   bool any = false;
-  for (std::size_t rule = first; rule < rule_count_ && prefix_of(rule) == prefix; ++rule) {
+  for (std::size_t rule = rules->first; rule < rules->end; ++rule) {
     const std::uint8_t* bytes = &rules_[rule * kRuleBytes];
     const bool pronominal = bytes[6] != 0;
     for (const FormReading& last : last_readings) {
@@ -334,65 +369,104 @@ bool FormIndex::AppendComposed(std::string_view text, std::vector<FormReading>& 
 
 void FormIndex::AppendPrefixes(std::vector<std::string_view>& out) const {
   for (std::size_t rule = 0; rule < rule_count_; ++rule) {
-    const std::string_view prefix = StringAt(WordAt(rules_, rule * kRuleBytes));
+    const std::string_view prefix = RulePrefix(rule);
     if (std::ranges::find(out, prefix) == out.end()) out.push_back(prefix);
   }
 }
 
-void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>& out) const {
-  if (empty()) return;
-  std::vector<std::string> found;
+// Calls visit(text, marked, extended) for each stored text that reads
+// `folded` when its marks are dropped, and, when `extra` is not 0, for each
+// that reads `folded` + `extra`: the unmarked text first, as the walk tries
+// the plain letter before the marked ones.
+template <typename Visit>
+void FormIndex::ForEachSpelling(std::string_view folded, char extra, Visit visit) const {
   std::string text;
   std::size_t budget = kWalkBudget;
+  const auto stored = [this](std::uint32_t state) {
+    return automaton_.Next(state, kSeparator) != Automaton::kNoState;
+  };
+  const auto at_end = [&](std::uint32_t state, bool marked) {
+    if (stored(state)) visit(std::string_view(text), marked, false);
+    if (extra == '\0') return;
+    const std::uint32_t next = automaton_.Next(state, static_cast<std::uint8_t>(extra));
+    if (next == Automaton::kNoState || !stored(next)) return;
+    text += extra;
+    visit(std::string_view(text), marked, true);
+    text.pop_back();
+  };
   // Each unaccented vowel also follows the arcs of its accented letters.
   const auto walk = [&](const auto& self, std::uint32_t state, std::size_t at,
                         bool marked) -> void {
     if (budget == 0) return;
     --budget;
     if (at == folded.size()) {
-      if (marked && automaton_.Next(state, kSeparator) != Automaton::kNoState) {
-        found.push_back(text);
-      }
+      at_end(state, marked);
       return;
     }
-    const char plain = folded[at];
-    if (const std::uint32_t next = automaton_.Next(state, static_cast<std::uint8_t>(plain));
-        next != Automaton::kNoState) {
-      text += plain;
+    const auto plain = static_cast<std::uint8_t>(folded[at]);
+    if (const std::uint32_t next = automaton_.Next(state, plain); next != Automaton::kNoState) {
+      text += static_cast<char>(plain);
       self(self, next, at + 1, marked);
       text.pop_back();
     }
-    const unsigned char byte = static_cast<unsigned char>(plain);
-    const std::string_view letters = byte < 128 ? std::string_view(MarkedLetters()[byte]) : "";
-    // Every marked letter starts with the same byte.
-    const std::uint32_t lead = letters.empty()
-                                   ? Automaton::kNoState
-                                   : automaton_.Next(state, static_cast<std::uint8_t>(letters[0]));
-    for (std::size_t letter = 0; lead != Automaton::kNoState && letter < letters.size();
-         letter += 2) {
-      const std::uint32_t next =
-          automaton_.Next(lead, static_cast<std::uint8_t>(letters[letter + 1]));
+    if (plain >= kMarkedLetters.size() || kMarkedLetters[plain].count == 0) return;
+    const std::uint32_t lead = automaton_.Next(state, kMarkedLead);
+    if (lead == Automaton::kNoState) return;
+    const MarkedLetters& letters = kMarkedLetters[plain];
+    for (std::size_t letter = 0; letter < letters.count; ++letter) {
+      const std::uint8_t second = letters.second_bytes[letter];
+      const std::uint32_t next = automaton_.Next(lead, second);
       if (next == Automaton::kNoState) continue;
-      text.append(letters.substr(letter, 2));
+      text += static_cast<char>(kMarkedLead);
+      text += static_cast<char>(second);
       self(self, next, at + 1, true);
       text.resize(text.size() - 2);
     }
   };
   walk(walk, automaton_.root(), 0, false);
-  // In the order of their first reading: the verbs' order, then the forms'.
+}
+
+// texts[from..] in the order of their first reading: the verbs' order, then
+// the forms'.
+void FormIndex::RankByFirstReading(std::vector<std::string>& texts, std::size_t from) const {
+  if (texts.size() < from + 2) return;
   std::vector<std::pair<std::pair<std::uint32_t, std::uint32_t>, std::string>> ranked;
   std::vector<FormReading> readings;
-  for (std::string& candidate : found) {
+  for (std::size_t at = from; at < texts.size(); ++at) {
     readings.clear();
-    AppendReadings(candidate, readings);
+    AppendReadings(texts[at], readings);
     std::pair<std::uint32_t, std::uint32_t> rank{0xFFFFFFFF, 0xFFFFFFFF};
     for (const FormReading& reading : readings) {
       rank = std::min(rank, std::pair{reading.verb_id, reading.label});
     }
-    ranked.emplace_back(rank, std::move(candidate));
+    ranked.emplace_back(rank, std::move(texts[at]));
   }
   std::ranges::stable_sort(ranked, {}, [](const auto& entry) { return entry.first; });
-  for (auto& [rank, candidate] : ranked) out.push_back(std::move(candidate));
+  for (std::size_t at = from; auto& [rank, text] : ranked) texts[at++] = std::move(text);
+}
+
+void FormIndex::AppendAccented(std::string_view folded, std::vector<std::string>& out) const {
+  if (empty()) return;
+  const std::size_t first = out.size();
+  ForEachSpelling(folded, '\0', [&](std::string_view text, bool marked, bool) {
+    if (marked) out.emplace_back(text);
+  });
+  RankByFirstReading(out, first);
+}
+
+void FormIndex::AppendSpellings(std::string_view folded, char extra, std::vector<std::string>& out,
+                                std::vector<std::string>& extended) const {
+  if (empty()) return;
+  const std::size_t first = out.size();
+  const std::size_t first_extended = extended.size();
+  bool plain = false;
+  bool plain_extended = false;
+  ForEachSpelling(folded, extra, [&](std::string_view text, bool marked, bool longer) {
+    (longer ? extended : out).emplace_back(text);
+    if (!marked) (longer ? plain_extended : plain) = true;
+  });
+  RankByFirstReading(out, first + (plain ? 1 : 0));
+  RankByFirstReading(extended, first_extended + (plain_extended ? 1 : 0));
 }
 
 }  // namespace flexoria

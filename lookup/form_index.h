@@ -113,6 +113,11 @@ class FormIndex {
   // are dropped and ñ is written n, and that have some of those marks,
   // appended to `out` in the order of their first reading.
   void AppendAccented(std::string_view folded, std::vector<std::string>& out) const;
+  // Every stored text that reads `folded` so, the one without marks first,
+  // then those of AppendAccented; and the same for `folded` + `extra` into
+  // `extended`, unless `extra` is 0. One walk serves both.
+  void AppendSpellings(std::string_view folded, char extra, std::vector<std::string>& out,
+                       std::vector<std::string>& extended) const;
 
  private:
   struct Verb {
@@ -131,6 +136,18 @@ class FormIndex {
                       std::size_t before, std::size_t ending, std::size_t after) const;
   template <typename Visit>
   void ForEachTail(std::uint32_t state, Visit visit) const;
+  template <typename Visit>
+  void ForEachSpelling(std::string_view folded, char extra, Visit visit) const;
+  void RankByFirstReading(std::vector<std::string>& texts, std::size_t from) const;
+  std::string_view RulePrefix(std::size_t rule) const;
+  // The rules with one prefix: they stand together, the rules being sorted.
+  struct RuleRange {
+    std::string_view prefix;
+    std::uint32_t first = 0;
+    std::uint32_t end = 0;  // 0 for an empty slot
+  };
+  void PlaceRuleRanges();
+  const RuleRange* RulesAfter(std::string_view prefix) const;
 
   std::string error_;
   std::size_t verb_count_ = 0;
@@ -141,6 +158,7 @@ class FormIndex {
   std::span<const std::uint8_t> labels_;
   std::vector<std::string_view> label_texts_;  // the labels' strings, read once
   std::span<const std::uint8_t> rules_;
+  std::vector<RuleRange> rule_slots_;  // by the prefix's hash, a power of two of them
   Automaton automaton_;
   std::string_view pool_;
 };

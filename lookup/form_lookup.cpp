@@ -27,7 +27,22 @@ constexpr std::array<OutsideTable, 1> kOutsideTable{{
 // Marks that stand around a word in a text and are no part of it.
 constexpr std::u32string_view kPunctuation = U"¿¡.,;:!?\"«»()…“”‘’'[]-—";
 
-bool IsPunctuation(char32_t c) { return kPunctuation.find(c) != std::u32string_view::npos; }
+// Asked of both ends of every word: the ASCII marks come from a table.
+constexpr std::array<bool, 0x80> kAsciiPunctuation = [] {
+  std::array<bool, 0x80> marks{};
+  for (const char32_t c : kPunctuation) {
+    if (c < marks.size()) marks.at(c) = true;
+  }
+  return marks;
+}();
+
+// A text of small letters has no mark around it.
+static_assert(std::ranges::none_of(kPunctuation, IsSmallLetter));
+
+bool IsPunctuation(char32_t c) {
+  if (c < kAsciiPunctuation.size()) return kAsciiPunctuation[c];
+  return kPunctuation.find(c) != std::u32string_view::npos;
+}
 
 }  // namespace
 
@@ -41,14 +56,14 @@ const Identification& FormLookup::Look(TextView typed, bool suggest) {
   answer_.reasons.clear();
   suggested_.clear();
   kept_.clear();
-  answer_.problem = NormalizeTypedForm(typed, as_typed_);
-  if (answer_.problem != TypedFormProblem::kNone) return answer_;
-  TextView word(as_typed_);
-  while (!word.empty() && IsPunctuation(word.front())) word.remove_prefix(1);
-  while (!word.empty() && IsPunctuation(word.back())) word.remove_suffix(1);
-  // What is left is normalised already but for blanks the marks stood between.
-  word = Trimmed(word, U" ");
-  key_.assign(word.empty() ? TextView(as_typed_) : word);
+  const bool own_key = IsIndexKey(typed);
+  if (own_key) {
+    answer_.problem = TypedFormProblem::kNone;
+    as_typed_.assign(typed);
+    key_.assign(typed);
+  } else if (!MakeKey(typed)) {
+    return answer_;
+  }
   typed_utf8_.clear();
   AppendUtf8(key_, typed_utf8_);
   const bool exact = index_.AppendReadings(typed_utf8_, answer_.readings);
@@ -71,7 +86,7 @@ const Identification& FormLookup::Look(TextView typed, bool suggest) {
     SuggestAccented(key_);
     if (several) SuggestComposed();
   }
-  if (UndoKeyRemaps(as_typed_, variant_)) {
+  if (!own_key && UndoKeyRemaps(as_typed_, variant_)) {
     utf8_.clear();
     AppendUtf8(variant_, utf8_);
     if (index_.Contains(utf8_)) Suggest(utf8_);
@@ -90,6 +105,20 @@ const Identification& FormLookup::Look(TextView typed, bool suggest) {
     KeepEachSuggestionOnce();
   }
   return answer_;
+}
+
+// The text as typed, normalised, and its key: the same without the marks
+// around it. False, with the problem in the answer, when it reads as no form.
+bool FormLookup::MakeKey(TextView typed) {
+  answer_.problem = NormalizeTypedForm(typed, as_typed_);
+  if (answer_.problem != TypedFormProblem::kNone) return false;
+  TextView word(as_typed_);
+  while (!word.empty() && IsPunctuation(word.front())) word.remove_prefix(1);
+  while (!word.empty() && IsPunctuation(word.back())) word.remove_suffix(1);
+  // What is left is normalised already but for blanks the marks stood between.
+  word = Trimmed(word, U" ");
+  key_.assign(word.empty() ? TextView(as_typed_) : word);
+  return true;
 }
 
 // Each suggestion once, with its first reason; the typed text itself never.
@@ -130,24 +159,27 @@ void FormLookup::AppendOutsideTable(std::string_view word) {
 // not ser + te), one reading found two ways.
 void FormLookup::DropEchoes() {
   auto& readings = answer_.readings;
+  if (readings.size() < 2) return;  // one reading echoes nothing
   const auto echoes = [&](const FormReading& reading) {
+    const bool imperative = reading.name == "imperativo";
+    const bool own_pronoun = !reading.pronouns.empty() && (reading.verb_id & 1) == 0 &&
+                             (reading.pronouns.size() == 2 || !reading.pronouns.starts_with("se"));
+    // Most readings are neither, and echo nothing.
+    if (!imperative && !own_pronoun) return false;
     return std::ranges::any_of(readings, [&](const FormReading& other) {
       if (&other == &reading || other.person != reading.person) return false;
-      if (reading.name == "imperativo") {
+      if (imperative) {
         return other.name == "imperativo-afirmativo" && other.verb_id == reading.verb_id &&
                other.text == reading.text;
       }
-      const bool own_pronoun =
-          !reading.pronouns.empty() && (reading.verb_id & 1) == 0 && (other.verb_id & 1) != 0 &&
-          (reading.pronouns.size() == 2 || !reading.pronouns.starts_with("se"));
-      return own_pronoun && other.name == reading.name;
+      return (other.verb_id & 1) != 0 && other.name == reading.name;
     });
   };
-  std::vector<bool>& dropped = dropped_;
-  dropped.assign(readings.size(), false);
+  std::vector<std::uint8_t>& dropped = dropped_;
+  dropped.assign(readings.size(), 0);
   for (std::size_t at = 0; at < readings.size(); ++at) {
-    dropped[at] = echoes(readings[at]);
-    for (std::size_t earlier = 0; earlier < at && !dropped[at]; ++earlier) {
+    dropped[at] = echoes(readings[at]) ? 1 : 0;
+    for (std::size_t earlier = 0; earlier < at && dropped[at] == 0; ++earlier) {
       const FormReading& a = readings[earlier];
       const FormReading& b = readings[at];
       dropped[at] = a.verb_id == b.verb_id && a.label == b.label && a.text == b.text &&
@@ -156,7 +188,7 @@ void FormLookup::DropEchoes() {
   }
   std::size_t kept = 0;
   for (std::size_t at = 0; at < readings.size(); ++at) {
-    if (!dropped[at]) readings[kept++] = readings[at];
+    if (dropped[at] == 0) readings[kept++] = readings[at];
   }
   readings.resize(kept);
 }

@@ -45,6 +45,7 @@ class FormLookup {
   const Identification& Read(TextView typed);
 
  private:
+  bool MakeKey(TextView typed);
   bool ReadOlderSpelling(bool several);
   const Identification& Look(TextView typed, bool suggest);
   void SuggestAccented(TextView text);
@@ -70,7 +71,7 @@ class FormLookup {
   std::vector<FormReading> last_readings_;
   std::vector<FormReading> composed_scratch_;
   std::vector<std::string> accented_;
-  std::vector<bool> dropped_;          // DropEchoes' marks, kept from one lookup to the next
+  std::vector<std::uint8_t> dropped_;  // DropEchoes' marks, kept from one lookup to the next
   std::deque<std::string> suggested_;  // what the suggestions view
   std::vector<std::pair<std::string_view, std::string>> prefixes_;  // with their accents folded
 };

@@ -127,6 +127,10 @@ std::vector<std::uint8_t> AutomatonBuilder::Finish() {
 
 Automaton::Automaton(std::span<const std::uint8_t> block) : block_(block) {
   if (!HoldsTogether()) block_ = {};
+  from_root_.fill(kNoState);
+  if (!block_.empty()) {
+    ForEachArc(0, [this](std::uint8_t byte, std::uint32_t target) { from_root_[byte] = target; });
+  }
 }
 
 // Every state read in turn: its arcs inside the block, each leading

@@ -15,6 +15,7 @@
 // would be faster and far bigger.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -112,6 +113,9 @@ class Automaton {
   bool HoldsTogether() const;
 
   std::span<const std::uint8_t> block_;
+  // Where each byte leads from the root, or kNoState: every walk begins
+  // there, at the state with the most arcs.
+  std::array<std::uint32_t, 256> from_root_{};
 };
 
 inline std::pair<std::size_t, std::size_t> Automaton::Arcs(std::uint32_t state) const {
@@ -121,6 +125,7 @@ inline std::pair<std::size_t, std::size_t> Automaton::Arcs(std::uint32_t state) 
 }
 
 inline std::uint32_t Automaton::Next(std::uint32_t state, std::uint8_t byte) const {
+  if (state == 0) return from_root_[byte];
   auto [first, count] = Arcs(state);
   // The arcs are sorted by their byte: a few are read in turn, more halved.
   constexpr std::size_t kReadInTurn = 8;

@@ -13,7 +13,7 @@ namespace flexoria {
 namespace {
 
 // People type a vowel without its accent or its diaeresis alike.
-char32_t Unmarked(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
+constexpr char32_t Unmarked(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
 
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t'; }
 
@@ -29,6 +29,18 @@ constexpr std::array<bool, 0x80> kRemappedKeys = [] {
 
 bool IsRemappedKey(char32_t c) { return c < kRemappedKeys.size() && kRemappedKeys[c]; }
 
+// Every marked vowel is written in UTF-8 as this byte and one more: the
+// letter it folds to, by the low six bits of that second byte (0 for none).
+constexpr unsigned char kMarkedVowelLead = 0xC3;
+constexpr std::array<char, 0x40> kFoldedBySecondByte = [] {
+  std::array<char, 0x40> folded{};
+  for (char32_t c = 0xC0; c <= 0xFF; ++c) {
+    if (Unmarked(c) != c) folded.at(c & 0x3F) = static_cast<char>(Unmarked(c));
+  }
+  return folded;
+}();
+static_assert(Unmarked(U'á') == U'a' && Unmarked(U'ü') == U'u' && Unmarked(U'ñ') == U'ñ');
+
 }  // namespace
 
 TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
@@ -40,26 +52,65 @@ TypedFormProblem NormalizeTypedForm(TextView typed, Text& key) {
   key.resize(typed.size());
   char32_t* out = key.data();
   bool after_blank = false;
-  for (const char32_t c : typed) {
+  for (char32_t c : typed) {
     if (IsBlank(c)) {
       after_blank = true;
       continue;
     }
-    if (IsControl(c)) {
-      key.clear();
-      return TypedFormProblem::kControlCharacter;
-    }
     if (after_blank) *out++ = U' ';
     after_blank = false;
-    *out++ = LowerLatin1(c);
+    // Nearly every character typed is a small ASCII letter, which stays.
+    if (c < U'a' || c > U'z') {
+      if (IsControl(c)) {
+        key.clear();
+        return TypedFormProblem::kControlCharacter;
+      }
+      c = LowerLatin1(c);
+    }
+    *out++ = c;
   }
   key.resize(static_cast<std::size_t>(out - key.data()));
   return TypedFormProblem::kNone;
 }
 
+// No letter is one of the window's remapped keys, so a key needs no undoing.
+static_assert(std::ranges::none_of(kEntryKeyRemaps,
+                                   [](const CharPair& key) { return IsSmallLetter(key.from); }));
+
+bool IsIndexKey(TextView typed) {
+  if (typed.empty() || typed.size() > kLongestTypedForm || typed.front() == U' ' ||
+      typed.back() == U' ') {
+    return false;
+  }
+  bool after_blank = false;
+  for (const char32_t c : typed) {
+    if (c == U' ' ? after_blank : !IsSmallLetter(c)) return false;
+    after_blank = c == U' ';
+  }
+  return true;
+}
+
 void FoldAccents(TextView text, Text& folded) {
   folded.resize(text.size());
   for (std::size_t at = 0; at < text.size(); ++at) folded[at] = Unmarked(text[at]);
+}
+
+void FoldAccents(std::string_view utf8, std::string& folded) {
+  folded.assign(utf8);
+  std::size_t kept = 0;
+  for (std::size_t at = 0; at < folded.size(); ++at) {
+    const auto byte = static_cast<unsigned char>(folded[at]);
+    const char plain = byte == kMarkedVowelLead && at + 1 < folded.size()
+                           ? kFoldedBySecondByte[static_cast<unsigned char>(folded[at + 1]) & 0x3F]
+                           : '\0';
+    if (plain != '\0') {
+      folded[kept++] = plain;
+      ++at;
+    } else {
+      folded[kept++] = folded[at];
+    }
+  }
+  folded.resize(kept);
 }
 
 bool RespellOneSyllableWords(TextView text, Text& respelled) {
@@ -79,7 +130,8 @@ bool RespellOneSyllableWords(TextView text, Text& respelled) {
 
 bool UndoKeyRemaps(TextView text, Text& letters) {
   // Most forms hold no remapped key at all, and are not copied.
-  if (std::ranges::none_of(text, IsRemappedKey)) return false;
+  // A lambda, which inlines where a function's address may not.
+  if (std::ranges::none_of(text, [](char32_t c) { return IsRemappedKey(c); })) return false;
   letters.assign(text);
   bool remapped = false;
   for (char32_t& c : letters) {

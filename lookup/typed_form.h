@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <string_view>
 
 #include "core/text.h"
 
@@ -24,8 +26,22 @@ enum class TypedFormProblem {
 // Writes the form's index text into `key`.
 TypedFormProblem NormalizeTypedForm(TextView typed, Text& key);
 
+// The small letters forms are written with.
+constexpr bool IsSmallLetter(char32_t c) {
+  constexpr std::u32string_view kMarked = U"áéíóúüñ";
+  return (c >= U'a' && c <= U'z') || (c >= 0x80 && kMarked.find(c) != std::u32string_view::npos);
+}
+
+// Whether `typed` is its own key already: small letters, one blank between
+// words, no mark around them. Nearly every form of a batch is, and skips
+// the work of making it one.
+bool IsIndexKey(TextView typed);
+
 // á, é, í, ó, ú, ü read as a, e, i, o, u.
 void FoldAccents(TextView text, Text& folded);
+// The same over valid UTF-8, without decoding it: the lookup folds a few
+// candidate words for each form it reads, and most have no mark at all.
+void FoldAccents(std::string_view utf8, std::string& folded);
 
 // The spelling of today of a text written before 2010 ("se rió": "se
 // rio"): each word of one syllable loses its accent, but dé and sé. False

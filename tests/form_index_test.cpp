@@ -21,7 +21,7 @@ struct WordsFile {
   std::vector<std::string> words;
   std::vector<IndexedVerb> verbs;
   std::vector<Text> verb_texts;
-  std::vector<std::vector<std::string>> rows;  // has, unsorted, reads, accented
+  std::vector<std::vector<std::string>> rows;  // has, unsorted, reads, accented, spellings
 };
 
 const WordsFile& Words() {
@@ -32,7 +32,7 @@ const WordsFile& Words() {
     for (const std::string& line : SplitAt(text, '\n')) {
       if (line.empty() || line.front() == '#') continue;
       std::vector<std::string> fields = SplitAt(line, '\t');
-      if (fields.size() < 3) fields.resize(3);
+      if (fields.size() < 5) fields.resize(5);
       if (fields[0] == "word") {
         read.words.push_back(fields[1]);
       } else if (fields[0] == "verb") {
@@ -99,6 +99,12 @@ TEST(FormIndex, AFewVerbsReadBackAndAreFoundWithoutAccents) {
       accented.clear();
       index.AppendAccented(row[1], accented);
       EXPECT_EQ(Joined(accented), row[2]) << row[1];
+    } else if (row[0] == "spellings") {
+      std::vector<std::string> spellings;
+      std::vector<std::string> restored;
+      index.AppendSpellings(row[1], row[2].front(), spellings, restored);
+      EXPECT_EQ(Joined(spellings), row[3]) << row[1];
+      EXPECT_EQ(Joined(restored), row[4]) << row[1];
     }
   }
 }
