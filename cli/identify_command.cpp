@@ -284,6 +284,11 @@ int RunIdentify(const IdentifyRequest& request, std::istream& in, std::ostream& 
       [&identifier](std::string_view, const Text& typed) { identifier.Identify(typed); },
       [&identifier](std::string_view typed, WordProblem problem) {
         identifier.Refuse(typed, problem);
+      },
+      // Someone typing forms one by one reads each answer before the next.
+      [&identifier, &out] {
+        identifier.Flush();
+        out.flush();
       });
   identifier.Flush();
   if (status != kExitOk) return status;

@@ -43,7 +43,8 @@ bool DecodeWord(std::string_view bytes, Text& text) {
 // a million short forms, std::getline cost as much as reading them.
 class InputLines {
  public:
-  explicit InputLines(std::istream& in) : buffer_(*in.rdbuf()) {}
+  InputLines(std::istream& in, const WaitForInput& before_waiting)
+      : buffer_(*in.rdbuf()), before_waiting_(before_waiting) {}
 
   // The next line without its line feed, nor the carriage return that a
   // file written with CR LF line ends leaves; false when none is left.
@@ -64,8 +65,10 @@ class InputLines {
 
  private:
   // What the stream holds now; waits only when it holds nothing, as a
-  // terminal gives its input a line at a time.
+  // terminal gives its input a line at a time, and then says so first, so
+  // that the answers to the lines read so far are out before the next.
   bool Refill() {
+    if (before_waiting_ && buffer_.in_avail() <= 0) before_waiting_();
     if (buffer_.sgetc() == std::char_traits<char>::eof()) return false;
     chunk_.resize(static_cast<std::size_t>(std::max<std::streamsize>(buffer_.in_avail(), 1)));
     chunk_.resize(static_cast<std::size_t>(
@@ -75,6 +78,7 @@ class InputLines {
   }
 
   std::streambuf& buffer_;
+  const WaitForInput& before_waiting_;
   std::string chunk_;
   std::size_t at_ = 0;
 };
@@ -143,7 +147,8 @@ std::string WordProblemMessage(WordProblem problem, std::string_view bytes) {
 }
 
 int ReadWords(std::span<const std::string> words, std::istream& in, std::ostream& err,
-              std::string_view command, const TakeWord& take, const RefuseWord& refuse) {
+              std::string_view command, const TakeWord& take, const RefuseWord& refuse,
+              const WaitForInput& before_waiting) {
   int status = kExitOk;
   Text text;
   const auto one = [&](std::string_view bytes, std::size_t line) {
@@ -153,9 +158,10 @@ int ReadWords(std::span<const std::string> words, std::istream& in, std::ostream
       return;
     }
     if (refuse) refuse(bytes, problem);
-    err << "flexoria-cli " << command << ": ";
-    if (line > 0) err << "línea " << line << ": ";
-    err << WordProblemMessage(problem, bytes) << ".\n";
+    // One piece, which an unbuffered standard error writes at once.
+    std::string message = "flexoria-cli " + std::string(command) + ": ";
+    if (line > 0) message += "línea " + std::to_string(line) + ": ";
+    err << message + WordProblemMessage(problem, bytes) + ".\n";
     status = kExitUsage;
   };
   for (const std::string& word : words) {
@@ -164,7 +170,7 @@ int ReadWords(std::span<const std::string> words, std::istream& in, std::ostream
       continue;
     }
     std::size_t number = 0;
-    InputLines lines(in);
+    InputLines lines(in, before_waiting);
     for (std::string line; lines.Next(line);) {
       ++number;
       if (line.find_first_not_of(' ') == std::string::npos) continue;

@@ -44,13 +44,17 @@ inline constexpr std::string_view kWordsFromInput = "-";
 
 using TakeWord = std::function<void(std::string_view bytes, const Text& word)>;
 using RefuseWord = std::function<void(std::string_view bytes, WordProblem problem)>;
+using WaitForInput = std::function<void()>;
 
 // Hands each of `words` to `take` in order, "-" standing for the lines of
 // `in`: a blank line is skipped, a line's carriage return dropped. A word
 // that breaks the rule goes to `refuse` (when given) and then gets its
 // message on `err`, "flexoria-cli <command>: línea 12: …" for a line; the
-// others go on. Returns kExitUsage when some word was refused, else kExitOk.
+// others go on. Before it waits for more lines of `in`, it calls
+// `before_waiting` (when given): a caller that holds its answers back flushes
+// them there. Returns kExitUsage when some word was refused, else kExitOk.
 int ReadWords(std::span<const std::string> words, std::istream& in, std::ostream& err,
-              std::string_view command, const TakeWord& take, const RefuseWord& refuse = {});
+              std::string_view command, const TakeWord& take, const RefuseWord& refuse = {},
+              const WaitForInput& before_waiting = {});
 
 }  // namespace flexoria

@@ -180,6 +180,18 @@ TEST(CliProcess, InfinitivesFromStandardInputGiveJsonLines) {
   EXPECT_EQ(run.err, "casa: Éste no es un infinitivo.\n");
 }
 
+// The next form is typed only once the first one's answer is out (or after
+// ten seconds): someone at a terminal reads each answer before going on.
+TEST(CliProcess, EachFormFromStandardInputIsAnsweredBeforeTheNextArrives) {
+  const CliRun run = RunShell(
+      "answers=$(mktemp); (echo tuve; for i in $(seq 100); do [ -s \"$answers\" ] && break; "
+      "sleep 0.1; done; [ -s \"$answers\" ] && echo hablo) | '" FLEXORIA_CLI_PATH
+      "' identify - >\"$answers\"; cat \"$answers\"; rm -f \"$answers\"");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_THAT(run.out, HasSubstr("  tener  "));
+  EXPECT_THAT(run.out, HasSubstr("  hablar  "));
+}
+
 TEST(CliProcess, EndingsAreRedOnATerminalUnlessNoColorIsSet) {
   if (std::system("command -v script >/dev/null") != 0) GTEST_SKIP() << "no script(1)";
   EXPECT_THAT(RunOnTerminal("-u NO_COLOR", "conjugate hablar -o gerundio").out,
