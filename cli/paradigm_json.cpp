@@ -44,7 +44,7 @@ std::string_view RowStart(int person, bool imperative) {
       for (const bool in_imperative : {false, true}) {
         const PersonName name = NameOfPerson(each, in_imperative);
         std::string& start = starts[PersonSlot(each, in_imperative)];
-        start = "{";
+        start.push_back('{');
         JsonWriter json(start);
         json.String(kPerson, name.label);
         json.String(kPronoun, name.pronoun);

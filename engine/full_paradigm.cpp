@@ -2,6 +2,7 @@
 #include "engine/full_paradigm.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "catalogues/second_participles.h"
 #include "core/cell_notation.h"
@@ -167,8 +168,9 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   // An unknown verb has had its notice; a known one may still have no
   // pronominal use.
   if (result_.pronominal && session_.state().Found == 1 && !HasPronominalUse(verb_)) {
-    result_.notices.push_back(
-        {Text(kRequestTitle), verb_ + Text(kPronominalTail) + Text(kUnknownPronominalMessage)});
+    Text message = verb_;
+    message.append(kPronominalTail).append(kUnknownPronominalMessage);
+    result_.notices.push_back({Text(kRequestTitle), std::move(message)});
   }
   if (session_.state().Found != 1) SuggestAccents();
   ChooseParticiple();
