@@ -3,6 +3,7 @@
 // one (a joined pronoun: lávate) and the lookups that ignore them (tenia).
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 #include "core/char_pairs.h"
@@ -29,6 +30,16 @@ constexpr char32_t WithoutAccent(char32_t c) {
 // The vowel without its accent or its diaeresis, which people leave out
 // alike: "reir", "arguir".
 constexpr char32_t WithoutMarks(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
+
+// Every marked letter of Spanish (the accented vowels, ü, ñ) lies in
+// Latin-1's upper half, which UTF-8 writes as this byte and one more: a
+// lookup over UTF-8 tells a marked letter by that second byte alone.
+inline constexpr unsigned char kMarkedLetterLead = 0xC3;
+static_assert(std::ranges::all_of(kWrittenAccents,
+                                  [](const CharPair& pair) {
+                                    return pair.to >= 0xC0 && pair.to <= 0xFF;
+                                  }) &&
+              U'ü' >= 0xC0 && U'ü' <= 0xFF && U'ñ' >= 0xC0 && U'ñ' <= 0xFF);
 
 // The vowel with its accent; any other character as it is.
 constexpr char32_t WithAccent(char32_t c) { return Paired(c, kWrittenAccents); }

@@ -27,10 +27,9 @@ std::uint32_t WordAt(std::span<const std::uint8_t> bytes, std::size_t at) {
 constexpr std::size_t kLongestEdit = 255;
 
 // Every marked letter people type an ASCII letter for (á for a, ú and ü for
-// u, ñ for n on a keyboard without it) is written in UTF-8 as this byte and
-// one more; the walk without accents follows their arcs too.
-constexpr std::uint8_t kMarkedLead = 0xC3;
-
+// u, ñ for n on a keyboard without it) is written in UTF-8 as
+// kMarkedLetterLead and one more byte; the walk without accents follows
+// their arcs too.
 struct MarkedLetters {
   std::array<std::uint8_t, 2> second_bytes;
   std::size_t count;
@@ -47,9 +46,6 @@ constexpr std::array<MarkedLetters, 128> kMarkedLetters = [] {
   add(U'n', U'ñ');
   return table;
 }();
-static_assert(std::ranges::all_of(kWrittenAccents, [](const CharPair& pair) {
-  return pair.to >= 0xC0 && pair.to <= 0xFF;  // the code points kMarkedLead begins
-}));
 
 }  // namespace
 
@@ -410,14 +406,14 @@ void FormIndex::ForEachSpelling(std::string_view folded, char extra, Visit visit
       text.pop_back();
     }
     if (plain >= kMarkedLetters.size() || kMarkedLetters[plain].count == 0) return;
-    const std::uint32_t lead = automaton_.Next(state, kMarkedLead);
+    const std::uint32_t lead = automaton_.Next(state, kMarkedLetterLead);
     if (lead == Automaton::kNoState) return;
     const MarkedLetters& letters = kMarkedLetters[plain];
     for (std::size_t letter = 0; letter < letters.count; ++letter) {
       const std::uint8_t second = letters.second_bytes[letter];
       const std::uint32_t next = automaton_.Next(lead, second);
       if (next == Automaton::kNoState) continue;
-      text += static_cast<char>(kMarkedLead);
+      text += static_cast<char>(kMarkedLetterLead);
       text += static_cast<char>(second);
       self(self, next, at + 1, true);
       text.resize(text.size() - 2);

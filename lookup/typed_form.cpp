@@ -12,9 +12,6 @@
 namespace flexoria {
 namespace {
 
-// People type a vowel without its accent or its diaeresis alike.
-constexpr char32_t Unmarked(char32_t c) { return c == U'ü' ? U'u' : WithoutAccent(c); }
-
 bool IsBlank(char32_t c) { return c == U' ' || c == U'\t'; }
 
 bool IsControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
@@ -29,17 +26,17 @@ constexpr std::array<bool, 0x80> kRemappedKeys = [] {
 
 bool IsRemappedKey(char32_t c) { return c < kRemappedKeys.size() && kRemappedKeys[c]; }
 
-// Every marked vowel is written in UTF-8 as this byte and one more: the
-// letter it folds to, by the low six bits of that second byte (0 for none).
-constexpr unsigned char kMarkedVowelLead = 0xC3;
+// The letter a marked vowel folds to, by the low six bits of the second
+// byte of its UTF-8 (0 for none); the first is kMarkedLetterLead.
 constexpr std::array<char, 0x40> kFoldedBySecondByte = [] {
   std::array<char, 0x40> folded{};
   for (char32_t c = 0xC0; c <= 0xFF; ++c) {
-    if (Unmarked(c) != c) folded.at(c & 0x3F) = static_cast<char>(Unmarked(c));
+    if (WithoutMarks(c) != c) folded.at(c & 0x3F) = static_cast<char>(WithoutMarks(c));
   }
   return folded;
 }();
-static_assert(Unmarked(U'á') == U'a' && Unmarked(U'ü') == U'u' && Unmarked(U'ñ') == U'ñ');
+static_assert(WithoutMarks(U'á') == U'a' && WithoutMarks(U'ü') == U'u' &&
+              WithoutMarks(U'ñ') == U'ñ');
 
 }  // namespace
 
@@ -92,7 +89,7 @@ bool IsIndexKey(TextView typed) {
 
 void FoldAccents(TextView text, Text& folded) {
   folded.resize(text.size());
-  for (std::size_t at = 0; at < text.size(); ++at) folded[at] = Unmarked(text[at]);
+  for (std::size_t at = 0; at < text.size(); ++at) folded[at] = WithoutMarks(text[at]);
 }
 
 void FoldAccents(std::string_view utf8, std::string& folded) {
@@ -100,7 +97,7 @@ void FoldAccents(std::string_view utf8, std::string& folded) {
   std::size_t kept = 0;
   for (std::size_t at = 0; at < folded.size(); ++at) {
     const auto byte = static_cast<unsigned char>(folded[at]);
-    const char plain = byte == kMarkedVowelLead && at + 1 < folded.size()
+    const char plain = byte == kMarkedLetterLead && at + 1 < folded.size()
                            ? kFoldedBySecondByte[static_cast<unsigned char>(folded[at + 1]) & 0x3F]
                            : '\0';
     if (plain != '\0') {
