@@ -179,9 +179,9 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   cells_hold_notation_ = StateHoldsNotation(session_.state());
   if (vos) WriteVosPair(simple_, verb_, verb_vos_);
   MakeRoomForTexts();
-  const auto forms = FullParadigmForms();
-  for (std::size_t i = 0; i < forms.size(); ++i) BuildForm(forms[i], vos, result_.forms[i]);
-  result_.form_count = forms.size();
+  if (layout_ != Layout{vos, result_.pronominal}) LayOutRows(vos, result_.pronominal);
+  for (FullForm& form : result_.forms) BuildForm(form);
+  result_.form_count = result_.forms.size();
   return result_;
 }
 
@@ -294,39 +294,59 @@ void FullParadigm::MakeRoomForTexts() {
   text_end_ = texts_.data();
 }
 
-void FullParadigm::BuildForm(const FormSpec& form, bool vos, FullForm& out) {
-  out.form = &form;
-  out.count = 0;
-  for (const int person : PersonsOf(form.persons)) {
-    BuildRow(form, person, out.rows[out.count++]);
-    if (vos && person == kTu) BuildRow(form, kVos, out.rows[out.count++]);
+// What a row shows besides its verb form (its person, pronoun, clitic and
+// haber's form) is the same for every verb with the same choices of vos
+// and pronominal verb: it is written when those change, not for each verb.
+void FullParadigm::LayOutRows(bool vos, bool pronominal) {
+  const auto forms = FullParadigmForms();
+  for (std::size_t at = 0; at < forms.size(); ++at) {
+    const FormSpec& form = forms[at];
+    FullForm& out = result_.forms[at];
+    out.form = &form;
+    out.count = 0;
+    for (const int person : PersonsOf(form.persons)) {
+      LayOutRow(form, person, pronominal, out.rows[out.count++]);
+      if (vos && person == kTu) LayOutRow(form, kVos, pronominal, out.rows[out.count++]);
+    }
   }
+  layout_ = Layout{vos, pronominal};
 }
 
-inline void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& row) {
+void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row) {
   row.person = person;
   const PersonName name = NameOfPerson(person, form.mood == Mood::kImperative);
   row.person_label = name.label;
   row.pronoun = name.pronoun;
   row.clitic =
       person == kNoPerson ? kNonFiniteClitic : kPersons[static_cast<std::size_t>(person)].clitic;
-  if (!result_.pronominal || form.clitic == CliticPlace::kNone) row.clitic = {};
+  if (!pronominal || form.clitic == CliticPlace::kNone) row.clitic = {};
+  row.auxiliary = {};
+  if (form.composition == Composition::kCompound) {
+    const auto& forms = haber_forms_[static_cast<std::size_t>(form.source)];
+    row.auxiliary = forms[static_cast<std::size_t>(std::max(person, 0))];
+  }
+}
+
+void FullParadigm::BuildForm(FullForm& out) {
+  const FormSpec& form = *out.form;
+  for (FullRow& row : std::span(out.rows.data(), out.count)) BuildRow(form, row);
+}
+
+inline void FullParadigm::BuildRow(const FormSpec& form, FullRow& row) {
+  const int person = row.person;
   row.also.clear();
   switch (form.composition) {
     case Composition::kWriter:
-      Compose(form, CellOf(simple_, verb_vos_, form.option, person), {}, row);
+      Compose(form, CellOf(simple_, verb_vos_, form.option, person), row);
       break;
-    case Composition::kCompound: {
-      const auto& forms = haber_forms_[static_cast<std::size_t>(form.source)];
-      const TextView auxiliary = forms[static_cast<std::size_t>(std::max(person, 0))];
-      Compose(form, participle_cell_, auxiliary, row);
+    case Composition::kCompound:
+      Compose(form, participle_cell_, row);
       break;
-    }
     case Composition::kImperativeAffirmative:
-      Compose(form, CellOf(simple_, verb_vos_, AffirmativeSource(verb_, person), person), {}, row);
+      Compose(form, CellOf(simple_, verb_vos_, AffirmativeSource(verb_, person), person), row);
       break;
     case Composition::kImperativeNegative:
-      Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), {}, row);
+      Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), row);
       break;
   }
   row.used = !defect_ || FormInUse(*defect_, form, person, row.ending);
@@ -337,9 +357,7 @@ inline void FullParadigm::BuildRow(const FormSpec& form, int person, FullRow& ro
 }
 
 // Writes the row's whole text at text_end_, in room made beforehand.
-inline void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxiliary,
-                                  FullRow& row) {
-  row.auxiliary = auxiliary;
+inline void FullParadigm::Compose(const FormSpec& form, Cell verb, FullRow& row) {
   row.stem = verb.stem;
   row.ending = verb.ending;
   char32_t* const start = text_end_;
@@ -360,7 +378,7 @@ inline void FullParadigm::Compose(const FormSpec& form, Cell verb, TextView auxi
     };
     if (form.composition == Composition::kImperativeNegative) word(kNegation);
     word(row.clitic);
-    word(auxiliary);
+    word(row.auxiliary);
     row.verb_at = static_cast<std::size_t>(text_end_ - start);
     row.ending_at = row.verb_at + verb.stem.size();
     row.ending_length = verb.ending.size();

@@ -146,10 +146,11 @@ class FullParadigm {
   // Inline: every row asks for one, and a call returned its views through memory.
   [[gnu::always_inline]] static Cell CellOf(const Views& views, const VosPair& vos, int option,
                                             int person);
-  void BuildForm(const FormSpec& form, bool vos, FullForm& out);
-  [[gnu::always_inline]] void BuildRow(const FormSpec& form, int person, FullRow& row);
-  [[gnu::always_inline]] void Compose(const FormSpec& form, Cell verb, TextView auxiliary,
-                                      FullRow& row);
+  void LayOutRows(bool vos, bool pronominal);
+  void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row);
+  void BuildForm(FullForm& out);
+  [[gnu::always_inline]] void BuildRow(const FormSpec& form, FullRow& row);
+  [[gnu::always_inline]] void Compose(const FormSpec& form, Cell verb, FullRow& row);
   void MakeRoomForTexts();
   void Put(TextView part) {
     CopyShort(text_end_, part.data(), part.size() * sizeof(char32_t));
@@ -170,6 +171,13 @@ class FullParadigm {
   std::array<std::array<Text, 7>, kOptionCount + 1> haber_forms_;
   std::size_t longest_auxiliary_ = 0;
   FullParadigmResult result_;
+  // The choices the rows were last laid out for (LayOutRows).
+  struct Layout {
+    bool vos = false;
+    bool pronominal = false;
+    bool operator==(const Layout&) const = default;
+  };
+  std::optional<Layout> layout_;
   Text verb_;
   Text participle_;
   Text second_participle_;
