@@ -111,7 +111,8 @@ void JsonLines(benchmark::State& bench) {
 }
 
 void AppendWholeParadigm(const FullParadigmResult& paradigm, std::string& out) {
-  AppendParadigmJson(paradigm, nullptr, out);
+  static ParadigmJson json;
+  json.Append(paradigm, nullptr, out);
 }
 
 // Our own writer, as `flexoria-cli conjugate --json -` runs it.

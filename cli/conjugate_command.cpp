@@ -45,7 +45,7 @@ class Conjugator {
     }
     if (request_.json) {
       json_.clear();
-      AppendParadigmJson(paradigm, request_.form, json_);
+      paradigm_json_.Append(paradigm, request_.form, json_);
       json_ += '\n';
       out_ << json_;
     } else if (paradigm.conjugated()) {
@@ -64,6 +64,7 @@ class Conjugator {
   std::ostream& err_;
   FullParadigm paradigm_;
   std::string json_;
+  ParadigmJson paradigm_json_;
   bool shown_any_ = false;
   bool refused_ = false;
 };

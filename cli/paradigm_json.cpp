@@ -29,30 +29,12 @@ constexpr JsonKey kStem{"stem"};
 constexpr JsonKey kEnding{"ending"};
 constexpr JsonKey kText{"text"};
 
-// Where a person's members stand below: kNoPerson first, vos last, each
-// outside the imperative, then in it.
-constexpr std::size_t PersonSlot(int person, bool imperative) {
-  return static_cast<std::size_t>(person - kNoPerson) * 2 + (imperative ? 1 : 0);
-}
+// Where a row's frame stands among a form's: kNoPerson first, vos last,
+// each without a clitic, then with one.
+constexpr std::size_t kFrameSlots = (kVos - kNoPerson + 1) * 2;
 
-// `{"person":"1","pronoun":"yo"` for every person and mood, made once:
-// every row starts with one, the same for every verb.
-std::string_view RowStart(int person, bool imperative) {
-  static const auto kStarts = [] {
-    std::array<std::string, PersonSlot(kVos, true) + 1> starts;
-    for (int each = kNoPerson; each <= kVos; ++each) {
-      for (const bool in_imperative : {false, true}) {
-        const PersonName name = NameOfPerson(each, in_imperative);
-        std::string& start = starts[PersonSlot(each, in_imperative)];
-        start.push_back('{');
-        JsonWriter json(start);
-        json.String(kPerson, name.label);
-        json.String(kPronoun, name.pronoun);
-      }
-    }
-    return starts;
-  }();
-  return kStarts[PersonSlot(person, imperative)];
+std::size_t FrameSlot(const FullRow& row) {
+  return static_cast<std::size_t>(row.person - kNoPerson) * 2 + (row.clitic.empty() ? 0 : 1);
 }
 
 // The run of a row's texts, written at `at`: `,"stem":"teng"` and so on.
@@ -70,12 +52,11 @@ class RowRun {
     *at_++ = '"';
     return written;
   }
-  // A value whose JSON is `before`'s, then pieces written already.
-  [[gnu::always_inline]] void Member(const JsonKey& key, TextView before, std::string_view stem,
-                                     std::string_view ending) {
+  // A value of pieces written already.
+  [[gnu::always_inline]] void Member(const JsonKey& key, std::string_view before,
+                                     std::string_view stem, std::string_view ending) {
     OpenMember(key);
-    at_ = WriteJsonText(before, at_);
-    for (const std::string_view piece : {stem, ending}) Put(piece);
+    for (const std::string_view piece : {before, stem, ending}) Put(piece);
     *at_++ = '"';
   }
   void Put(std::string_view bytes) {
@@ -94,25 +75,24 @@ class RowRun {
   char* at_;
 };
 
-// The row's person and texts in one run, with one look for room: every
-// verb has some 120 rows. A text that ends with its stem and ending as
-// they are takes their JSON, made just before, rather than making it again.
+// The row in one run after its frame, with one look for room: every verb
+// has some 120 rows. A text that ends with its stem and ending as they are
+// is the frame's words, then their JSON, made just before.
 // The run closes the row when `close` says nothing follows the texts.
 // False, with nothing written, for texts longer than the writer holds.
-bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view row_start, bool close) {
-  const std::size_t characters = row.clitic.size() + row.auxiliary.size() + row.stem.size() +
-                                 row.ending.size() + row.text.size();
-  char* const start = json.Reserve(row_start.size() + 5 * JsonKey::kMemberBytes + 1 +
-                                   JsonWriter::kWidest * characters);
+bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view frame_start,
+                   std::string_view words_json, bool close) {
+  const std::size_t characters = row.stem.size() + row.ending.size() + row.text.size();
+  char* const start =
+      json.Reserve(frame_start.size() + words_json.size() + 3 * JsonKey::kMemberBytes + 1 +
+                   JsonWriter::kWidest * characters);
   if (start == nullptr) return false;
   RowRun run(start);
-  run.Put(row_start);
-  if (!row.clitic.empty()) run.Member(kClitic, row.clitic);
-  if (!row.auxiliary.empty()) run.Member(kAuxiliary, row.auxiliary);
+  run.Put(frame_start);
   const std::string_view stem = run.Member(kStem, row.stem);
   const std::string_view ending = run.Member(kEnding, row.ending);
   if (row.cells_end_text) {
-    run.Member(kText, row.text.substr(0, row.verb_at), stem, ending);
+    run.Member(kText, words_json, stem, ending);
   } else {
     run.Member(kText, row.text);
   }
@@ -121,16 +101,14 @@ bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view row_st
   return true;
 }
 
-void WriteRow(JsonWriter& json, const FullRow& row, bool imperative) {
-  const std::string_view row_start = RowStart(row.person, imperative);
+void WriteRow(JsonWriter& json, const FullRow& row, std::string_view frame_start,
+              std::string_view words_json) {
   const bool texts_only = row.used && row.also.empty();
-  if (WriteRowTexts(json, row, row_start, texts_only)) {
+  if (WriteRowTexts(json, row, frame_start, words_json, texts_only)) {
     if (texts_only) return;
   } else {
     json.BeginObject();
-    json.Verbatim(row_start.substr(1));
-    if (!row.clitic.empty()) json.String(kClitic, row.clitic);
-    if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
+    json.Verbatim(frame_start.substr(1));
     json.String(kStem, row.stem);
     json.String(kEnding, row.ending);
     json.String(kText, row.text);
@@ -165,20 +143,50 @@ std::string_view FormMembers(const FormSpec& form) {
   return kMembers[static_cast<std::size_t>(&form - FullParadigmForms().data())];
 }
 
-void WriteForm(JsonWriter& json, const FullForm& form) {
+}  // namespace
+
+ParadigmJson::ParadigmJson() : frames_(kFullParadigmFormCount * kFrameSlots) {}
+
+void ParadigmJson::WriteForm(JsonWriter& json, const FullForm& form) {
   json.BeginObject();
   json.Verbatim(FormMembers(*form.form));
   json.BeginArray("rows");
   const bool imperative = form.form->mood == Mood::kImperative;
-  for (const FullRow& row : form.Rows()) WriteRow(json, row, imperative);
+  const auto form_at = static_cast<std::size_t>(form.form - FullParadigmForms().data());
+  for (const FullRow& row : form.Rows()) {
+    const RowFrame& frame = FrameOf(form_at, imperative, form.WordsOf(row), row);
+    WriteRow(json, row, frame.start, frame.words_json);
+  }
   json.EndArray();
   json.EndObject();
 }
 
-}  // namespace
+// A frame serves its form's rows of one person with the same words; it is
+// made again only when other words come, which no verb has today.
+const ParadigmJson::RowFrame& ParadigmJson::FrameOf(std::size_t form_at, bool imperative, int words,
+                                                    const FullRow& row) {
+  RowFrame& frame = frames_[form_at * kFrameSlots + FrameSlot(row)];
+  if (frame.words == words) return frame;
+  frame.words = words;
+  frame.start.clear();
+  {
+    JsonWriter json(frame.start);
+    json.BeginObject();
+    const PersonName name = NameOfPerson(row.person, imperative);
+    json.String(kPerson, name.label);
+    json.String(kPronoun, name.pronoun);
+    if (!row.clitic.empty()) json.String(kClitic, row.clitic);
+    if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
+  }
+  const TextView before = row.text.substr(0, row.verb_at);
+  frame.words_json.resize(JsonWriter::kWidest * before.size());
+  char* const start = frame.words_json.data();
+  frame.words_json.resize(static_cast<std::size_t>(WriteJsonText(before, start) - start));
+  return frame;
+}
 
-void AppendParadigmJson(const FullParadigmResult& paradigm, const FormSpec* only,
-                        std::string& out) {
+void ParadigmJson::Append(const FullParadigmResult& paradigm, const FormSpec* only,
+                          std::string& out) {
   JsonWriter json(out);
   json.BeginObject();
   json.String("verb", paradigm.entry);

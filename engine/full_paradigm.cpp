@@ -85,6 +85,18 @@ int AffirmativeSource(TextView verb, int person) {
   return kSubjPresente;
 }
 
+// FullForm::words for `form`: what FullParadigm::LayOutRow writes before the
+// verb form, but for the person.
+int WordsOfForm(const FormSpec& form, bool pronominal) {
+  const int auxiliary = form.composition == Composition::kCompound ? 1 + form.source : 0;
+  const bool clitic = pronominal && form.clitic != CliticPlace::kNone;
+  const bool joined = clitic && form.clitic == CliticPlace::kJoinedAfter;
+  const bool negative = form.composition == Composition::kImperativeNegative;
+  constexpr int kPersonCount = kVos - kNoPerson + 1;
+  return (((auxiliary * 2 + (clitic ? 1 : 0)) * 2 + (negative ? 1 : 0)) * 2 + (joined ? 1 : 0)) *
+         kPersonCount;
+}
+
 // The window the request runs in: it holds the entry, selects the first
 // form and shows nothing, the result telling all.
 class SilentUi : public RequestUi {
@@ -304,6 +316,7 @@ void FullParadigm::LayOutRows(bool vos, bool pronominal) {
     FullForm& out = result_.forms[at];
     out.form = &form;
     out.count = 0;
+    out.words = WordsOfForm(form, pronominal);
     for (const int person : PersonsOf(form.persons)) {
       LayOutRow(form, person, pronominal, out.rows[out.count++]);
       if (vos && person == kTu) LayOutRow(form, kVos, pronominal, out.rows[out.count++]);

@@ -93,8 +93,16 @@ struct FullForm {
   const FormSpec* form = nullptr;
   std::size_t count = 0;
   std::array<FullRow, 7> rows;
+  // The form's part of WordsOf: what its rows write before the verb form.
+  int words = 0;
 
   std::span<const FullRow> Rows() const { return {rows.data(), count}; }
+  // What the words before a row's verb form are made of ("no", the
+  // clitic, haber's form, by person), and whether the clitic is joined to
+  // it instead, as a number: they depend on nothing else, so rows with the
+  // same number have the same clitic, auxiliary and words before the verb
+  // form, whatever the verb.
+  int WordsOf(const FullRow& row) const { return words + row.person - kNoPerson; }
 };
 
 struct FullParadigmResult {

@@ -229,14 +229,37 @@ TEST(ConjugateCommand, JsonRowsOfCompoundVosAndPronominalForms) {
                             "ending": "emos", "text": "no nos lavemos"})"));
 }
 
+// One session writes each verb's rows as its own, whatever verb came before
+// with or without its pronoun.
+TEST(ConjugateCommand, JsonRowsOfEachVerbOfASession) {
+  const Output output =
+      RunRequest({{"lavar", "lavarse", "tener", "lavar"}, FindForm("perfecto-compuesto"), true});
+  std::vector<Json> firsts;
+  std::istringstream lines(output.out);
+  for (std::string line; std::getline(lines, line);) {
+    firsts.push_back(Json::parse(line)["forms"][0]["rows"][0]);
+  }
+  const auto row = [](const char* clitic, const char* stem, const char* ending, const char* text) {
+    Json row = {{"person", "1"}, {"pronoun", "yo"},  {"auxiliary", "he"},
+                {"stem", stem},  {"ending", ending}, {"text", text}};
+    if (clitic != nullptr) row["clitic"] = clitic;
+    return row;
+  };
+  EXPECT_THAT(firsts, ElementsAre(row(nullptr, "lav", "ado", "he lavado"),
+                                  row("me", "lav", "ado", "me he lavado"),
+                                  row(nullptr, "ten", "ido", "he tenido"),
+                                  row(nullptr, "lav", "ado", "he lavado")));
+}
+
 // A row goes out in one run, or member by member when its texts are more
 // than the writer holds at once; either way a simple form's text is its stem
 // and ending again, and a quote typed into the entry is escaped in each.
 TEST(ParadigmJson, SimpleRowsRepeatTheirCellsShortLongOrEscaped) {
   FullParadigm paradigm;
+  ParadigmJson writer;
   for (const std::string& entry : {std::string("ha\"blar"), std::string(1000, 'a') + "blar"}) {
     std::string out;
-    AppendParadigmJson(paradigm.Conjugate(DecodeUtf8(entry).value(), false), nullptr, out);
+    writer.Append(paradigm.Conjugate(DecodeUtf8(entry).value(), false), nullptr, out);
     const Json json = Json::parse(out);
     ASSERT_FALSE(json["forms"].empty()) << entry.size();
     const Json& rows = json["forms"][0]["rows"];
