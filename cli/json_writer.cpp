@@ -27,13 +27,6 @@ char* WriteKey(std::string_view name, bool comma, char* at) {
 
 }  // namespace
 
-char* JsonWriter::Reserve(std::size_t bytes) {
-  if (!Fits(bytes + 1)) return nullptr;
-  Room(bytes + 1);
-  Separate();
-  return at_;
-}
-
 void JsonWriter::Flush() {
   out_.append(buffer_, at_);
   at_ = buffer_;

@@ -61,6 +61,12 @@ class JsonWriter {
   void Value(TextView value);             // an array's element
   // Members written before by a JsonWriter of their own.
   void Verbatim(std::string_view members);
+  // The same, but ending with an object or array opened, whose first
+  // member or element follows: `{"name":"presente","rows":[`.
+  void VerbatimOpening(std::string_view members) {
+    Verbatim(members);
+    first_ = true;
+  }
   void Number(std::string_view key, long long value);
   void Boolean(std::string_view key, bool value);
   void Null(std::string_view key);
@@ -75,7 +81,12 @@ class JsonWriter {
   // For a caller that writes a run of its own at once, after the comma due:
   // room for `bytes` from the pointer returned, nullptr when the writer
   // cannot hold that many at once. Commit then says where the run ended.
-  char* Reserve(std::size_t bytes);
+  char* Reserve(std::size_t bytes) {
+    if (!Fits(bytes + 1)) return nullptr;
+    Room(bytes + 1);
+    Separate();
+    return at_;
+  }
   void Commit(char* end) {
     at_ = end;
     first_ = false;

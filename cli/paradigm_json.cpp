@@ -29,14 +29,6 @@ constexpr JsonKey kStem{"stem"};
 constexpr JsonKey kEnding{"ending"};
 constexpr JsonKey kText{"text"};
 
-// Where a row's frame stands among a form's: kNoPerson first, vos last,
-// each without a clitic, then with one.
-constexpr std::size_t kFrameSlots = (kVos - kNoPerson + 1) * 2;
-
-std::size_t FrameSlot(const FullRow& row) {
-  return static_cast<std::size_t>(row.person - kNoPerson) * 2 + (row.clitic.empty() ? 0 : 1);
-}
-
 // The run of a row's texts, written at `at`: `,"stem":"teng"` and so on.
 // A member returns where its value's JSON stands, for a later one to copy.
 class RowRun {
@@ -122,14 +114,15 @@ void WriteRow(JsonWriter& json, const FullRow& row, std::string_view frame_start
   json.EndObject();
 }
 
-// `"option":1,"name":"presente","title":"Presente de Indicativo"` for each
-// form of the table, made once: every verb writes them all.
-std::string_view FormMembers(const FormSpec& form) {
-  static const auto kMembers = [] {
+// `{"option":1,"name":"presente","title":"Presente de Indicativo","rows":[`
+// for each form of the table, made once: every verb writes them all.
+std::string_view FormOpening(const FormSpec& form) {
+  static const auto kOpenings = [] {
     const auto forms = FullParadigmForms();
-    std::array<std::string, kFullParadigmFormCount> members;
+    std::array<std::string, kFullParadigmFormCount> openings;
     for (std::size_t at = 0; at < forms.size(); ++at) {
-      JsonWriter json(members[at]);
+      JsonWriter json(openings[at]);
+      json.BeginObject();
       if (forms[at].option > 0) {
         json.Number("option", forms[at].option);
       } else {
@@ -137,10 +130,11 @@ std::string_view FormMembers(const FormSpec& form) {
       }
       json.AsciiString("name", forms[at].name);
       json.String("title", forms[at].title);
+      json.BeginArray("rows");
     }
-    return members;
+    return openings;
   }();
-  return kMembers[static_cast<std::size_t>(&form - FullParadigmForms().data())];
+  return kOpenings[static_cast<std::size_t>(&form - FullParadigmForms().data())];
 }
 
 }  // namespace
@@ -148,9 +142,7 @@ std::string_view FormMembers(const FormSpec& form) {
 ParadigmJson::ParadigmJson() : frames_(kFullParadigmFormCount * kFrameSlots) {}
 
 void ParadigmJson::WriteForm(JsonWriter& json, const FullForm& form) {
-  json.BeginObject();
-  json.Verbatim(FormMembers(*form.form));
-  json.BeginArray("rows");
+  json.VerbatimOpening(FormOpening(*form.form));
   const bool imperative = form.form->mood == Mood::kImperative;
   const auto form_at = static_cast<std::size_t>(form.form - FullParadigmForms().data());
   for (const FullRow& row : form.Rows()) {
@@ -163,10 +155,7 @@ void ParadigmJson::WriteForm(JsonWriter& json, const FullForm& form) {
 
 // A frame serves its form's rows of one person with the same words; it is
 // made again only when other words come, which no verb has today.
-const ParadigmJson::RowFrame& ParadigmJson::FrameOf(std::size_t form_at, bool imperative, int words,
-                                                    const FullRow& row) {
-  RowFrame& frame = frames_[form_at * kFrameSlots + FrameSlot(row)];
-  if (frame.words == words) return frame;
+void ParadigmJson::MakeFrame(bool imperative, int words, const FullRow& row, RowFrame& frame) {
   frame.words = words;
   frame.start.clear();
   {
@@ -182,7 +171,6 @@ const ParadigmJson::RowFrame& ParadigmJson::FrameOf(std::size_t form_at, bool im
   frame.words_json.resize(JsonWriter::kWidest * before.size());
   char* const start = frame.words_json.data();
   frame.words_json.resize(static_cast<std::size_t>(WriteJsonText(before, start) - start));
-  return frame;
 }
 
 void ParadigmJson::Append(const FullParadigmResult& paradigm, const FormSpec* only,

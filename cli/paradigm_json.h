@@ -32,7 +32,19 @@ class ParadigmJson {
   };
 
   void WriteForm(JsonWriter& json, const FullForm& form);
-  const RowFrame& FrameOf(std::size_t form_at, bool imperative, int words, const FullRow& row);
+  const RowFrame& FrameOf(std::size_t form_at, bool imperative, int words, const FullRow& row) {
+    RowFrame& frame = frames_[form_at * kFrameSlots + FrameSlot(row)];
+    if (frame.words != words) MakeFrame(imperative, words, row, frame);
+    return frame;
+  }
+  static void MakeFrame(bool imperative, int words, const FullRow& row, RowFrame& frame);
+
+  // Where a row's frame stands among a form's: kNoPerson first, vos last,
+  // each without a clitic, then with one.
+  static constexpr std::size_t kFrameSlots = (kVos - kNoPerson + 1) * 2;
+  static std::size_t FrameSlot(const FullRow& row) {
+    return static_cast<std::size_t>(row.person - kNoPerson) * 2 + (row.clitic.empty() ? 0 : 1);
+  }
 
   std::vector<RowFrame> frames_;  // by form, person and whether a clitic is written
 };
