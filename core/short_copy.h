@@ -26,20 +26,23 @@ inline void CopyShort(void* to, const void* from, std::size_t bytes) {
   using short_copy_detail::BothEnds;
   auto* out = static_cast<unsigned char*>(to);
   const auto* in = static_cast<const unsigned char*>(from);
-  if (bytes > 64) {
-    std::memcpy(out, in, bytes);
-  } else if (bytes >= 32) {
-    BothEnds<32>(out, in, bytes);
-  } else if (bytes >= 16) {
+  // Short lengths first: most copies are of a few bytes.
+  if (bytes <= 16) {
+    if (bytes >= 8) {
+      BothEnds<8>(out, in, bytes);
+    } else if (bytes >= 4) {
+      BothEnds<4>(out, in, bytes);
+    } else if (bytes >= 2) {
+      BothEnds<2>(out, in, bytes);
+    } else if (bytes == 1) {
+      *out = *in;
+    }
+  } else if (bytes <= 32) {
     BothEnds<16>(out, in, bytes);
-  } else if (bytes >= 8) {
-    BothEnds<8>(out, in, bytes);
-  } else if (bytes >= 4) {
-    BothEnds<4>(out, in, bytes);
-  } else if (bytes >= 2) {
-    BothEnds<2>(out, in, bytes);
-  } else if (bytes == 1) {
-    *out = *in;
+  } else if (bytes <= 64) {
+    BothEnds<32>(out, in, bytes);
+  } else {
+    std::memcpy(out, in, bytes);
   }
 }
 
