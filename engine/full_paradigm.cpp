@@ -369,36 +369,44 @@ inline void FullParadigm::BuildRow(const FormSpec& form, FullRow& row) {
   }
 }
 
-// Writes the row's whole text at text_end_, in room made beforehand.
+// Writes the row's whole text at text_end_, in room made beforehand. It
+// writes through a pointer of its own: a copy of characters may alias any
+// object, and a member would be read again after each.
 inline void FullParadigm::Compose(const FormSpec& form, Cell verb, FullRow& row) {
   row.stem = verb.stem;
   row.ending = verb.ending;
   char32_t* const start = text_end_;
+  char32_t* at = start;
+  const auto put = [&at](TextView part) {
+    CopyShort(at, part.data(), part.size() * sizeof(char32_t));
+    at += part.size();
+  };
   const bool joined = form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
   row.cells_end_text = !joined;
   if (joined) {
     joined_.assign(verb.stem).append(verb.ending);
     const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
-    Put(enclitic_);
+    put(enclitic_);
     row.verb_at = 0;
     row.ending_at = verb.stem.size();
     row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
   } else {
-    const auto word = [this](TextView part) {
+    const auto word = [&](TextView part) {
       if (part.empty()) return;
-      Put(part);
-      *text_end_++ = U' ';
+      put(part);
+      *at++ = U' ';
     };
     if (form.composition == Composition::kImperativeNegative) word(kNegation);
     word(row.clitic);
     word(row.auxiliary);
-    row.verb_at = static_cast<std::size_t>(text_end_ - start);
+    row.verb_at = static_cast<std::size_t>(at - start);
     row.ending_at = row.verb_at + verb.stem.size();
     row.ending_length = verb.ending.size();
-    Put(verb.stem);
-    Put(verb.ending);
+    put(verb.stem);
+    put(verb.ending);
   }
-  row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
+  text_end_ = at;
+  row.text = TextView(start, static_cast<std::size_t>(at - start));
   if (!joined && !typed_notation_ && cells_hold_notation_ && HasNotation(verb.stem, verb.ending)) {
     WriteRealForms(verb, row);
   }
