@@ -73,7 +73,7 @@ class RowRun {
 // The run closes the row when `close` says nothing follows the texts.
 // False, with nothing written, for texts longer than the writer holds.
 bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view frame_start,
-                   std::string_view words_json, bool close) {
+                   std::string_view words_json, bool close, SharedCell* shared) {
   const std::size_t characters = row.stem.size() + row.ending.size() + row.text.size();
   char* const start =
       json.Reserve(frame_start.size() + words_json.size() + 3 * JsonKey::kMemberBytes + 1 +
@@ -81,8 +81,18 @@ bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view frame_
   if (start == nullptr) return false;
   RowRun run(start);
   run.Put(frame_start);
-  const std::string_view stem = run.Member(kStem, row.stem);
-  const std::string_view ending = run.Member(kEnding, row.ending);
+  std::string_view stem;
+  std::string_view ending;
+  if (shared != nullptr && shared->Holds(row)) {
+    stem = shared->Stem();
+    ending = shared->Ending();
+    run.Member(kStem, {}, stem, {});
+    run.Member(kEnding, {}, ending, {});
+  } else {
+    stem = run.Member(kStem, row.stem);
+    ending = run.Member(kEnding, row.ending);
+    if (shared != nullptr) shared->Keep(row, stem, ending);
+  }
   if (row.cells_end_text) {
     run.Member(kText, words_json, stem, ending);
   } else {
@@ -94,9 +104,9 @@ bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view frame_
 }
 
 void WriteRow(JsonWriter& json, const FullRow& row, std::string_view frame_start,
-              std::string_view words_json) {
+              std::string_view words_json, SharedCell* shared) {
   const bool texts_only = row.used && row.also.empty();
-  if (WriteRowTexts(json, row, frame_start, words_json, texts_only)) {
+  if (WriteRowTexts(json, row, frame_start, words_json, texts_only, shared)) {
     if (texts_only) return;
   } else {
     json.BeginObject();
@@ -145,9 +155,12 @@ void ParadigmJson::WriteForm(JsonWriter& json, const FullForm& form) {
   json.VerbatimOpening(FormOpening(*form.form));
   const bool imperative = form.form->mood == Mood::kImperative;
   const auto form_at = static_cast<std::size_t>(form.form - FullParadigmForms().data());
+  // Every row of a compound tense shows the participle.
+  SharedCell* const shared =
+      form.form->composition == Composition::kCompound ? &participle_ : nullptr;
   for (const FullRow& row : form.Rows()) {
     const RowFrame& frame = FrameOf(form_at, imperative, form.WordsOf(row), row);
-    WriteRow(json, row, frame.start, frame.words_json);
+    WriteRow(json, row, frame.start, frame.words_json, shared);
   }
   json.EndArray();
   json.EndObject();
@@ -175,6 +188,7 @@ void ParadigmJson::MakeFrame(bool imperative, int words, const FullRow& row, Row
 
 void ParadigmJson::Append(const FullParadigmResult& paradigm, const FormSpec* only,
                           std::string& out) {
+  participle_.Forget();
   JsonWriter json(out);
   json.BeginObject();
   json.String("verb", paradigm.entry);

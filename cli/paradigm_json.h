@@ -3,13 +3,49 @@
 // with its person, pronoun, stem, ending and the whole form as written.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "cli/json_writer.h"
+#include "core/short_copy.h"
 #include "engine/full_paradigm.h"
 
 namespace flexoria {
+
+// The JSON of a cell that many rows of a verb show, made for the first of
+// them. It is kept within one verb's Append, where views of the same
+// characters are views of the same text.
+class SharedCell {
+ public:
+  void Forget() { held_ = false; }
+  bool Holds(const FullRow& row) const {
+    return held_ && row.stem.data() == stem_.data() && row.stem.size() == stem_.size() &&
+           row.ending.data() == ending_.data() && row.ending.size() == ending_.size();
+  }
+  // Keeps nothing when the two are longer than it holds.
+  void Keep(const FullRow& row, std::string_view stem, std::string_view ending) {
+    held_ = stem.size() + ending.size() <= kCapacity;
+    if (!held_) return;
+    stem_ = row.stem;
+    ending_ = row.ending;
+    CopyShort(json_.data(), stem.data(), stem.size());
+    CopyShort(json_.data() + stem.size(), ending.data(), ending.size());
+    stem_size_ = stem.size();
+    ending_size_ = ending.size();
+  }
+  std::string_view Stem() const { return {json_.data(), stem_size_}; }
+  std::string_view Ending() const { return {json_.data() + stem_size_, ending_size_}; }
+
+ private:
+  static constexpr std::size_t kCapacity = 64;
+  bool held_ = false;
+  TextView stem_;
+  TextView ending_;
+  std::array<char, kCapacity> json_{};
+  std::size_t stem_size_ = 0;
+  std::size_t ending_size_ = 0;
+};
 
 // One per caller: it keeps what every verb's rows write alike.
 class ParadigmJson {
@@ -47,6 +83,7 @@ class ParadigmJson {
   }
 
   std::vector<RowFrame> frames_;  // by form, person and whether a clitic is written
+  SharedCell participle_;
 };
 
 }  // namespace flexoria
