@@ -29,88 +29,95 @@ constexpr JsonKey kStem{"stem"};
 constexpr JsonKey kEnding{"ending"};
 constexpr JsonKey kText{"text"};
 
-// The run of a row's texts, written at `at`: `,"stem":"teng"` and so on.
-// A member returns where its value's JSON stands, for a later one to copy.
+// What stands between a row's texts, padded to one move of 16 bytes.
+class Joint {
+ public:
+  consteval explicit Joint(std::string_view text) : size_(text.size()) {
+    for (std::size_t i = 0; i < text.size(); ++i) text_[i] = text[i];
+  }
+  const char* data() const { return text_.data(); }
+  std::size_t size() const { return size_; }
+
+ private:
+  std::array<char, 16> text_{};
+  std::size_t size_;
+};
+
+constexpr Joint kStemToEnding{R"(","ending":")"};
+constexpr Joint kEndingToText{R"(","text":")"};
+
+// The run of a row after its frame, written at `at`. Texts return where
+// their JSON stands, for a later piece to copy.
 class RowRun {
  public:
   explicit RowRun(char* at) : at_(at) {}
   char* at() const { return at_; }
 
-  [[gnu::always_inline]] std::string_view Member(const JsonKey& key, TextView value) {
-    OpenMember(key);
+  [[gnu::always_inline]] std::string_view Text(TextView value) {
     char* const start = at_;
     at_ = WriteJsonText(value, at_);
-    const std::string_view written(start, static_cast<std::size_t>(at_ - start));
-    *at_++ = '"';
-    return written;
-  }
-  // A value of pieces written already.
-  [[gnu::always_inline]] void Member(const JsonKey& key, std::string_view before,
-                                     std::string_view stem, std::string_view ending) {
-    OpenMember(key);
-    for (const std::string_view piece : {before, stem, ending}) Put(piece);
-    *at_++ = '"';
+    return {start, static_cast<std::size_t>(at_ - start)};
   }
   void Put(std::string_view bytes) {
     CopyShort(at_, bytes.data(), bytes.size());
     at_ += bytes.size();
   }
-
- private:
-  void OpenMember(const JsonKey& key) {
-    *at_++ = ',';
-    std::memcpy(at_, key.text(), JsonKey::kCapacity);
-    at_ += key.size();
-    *at_++ = '"';
+  void Put(const Joint& joint) {
+    std::memcpy(at_, joint.data(), 16);
+    at_ += joint.size();
   }
 
+ private:
   char* at_;
 };
 
-// The row in one run after its frame, with one look for room: every verb
-// has some 120 rows. A text that ends with its stem and ending as they are
-// is the frame's words, then their JSON, made just before.
+// The row in one run, with one look for room: every verb has some 120
+// rows. A text that ends with its stem and ending as they are is the
+// frame's words, then their JSON, made just before.
 // The run closes the row when `close` says nothing follows the texts.
 // False, with nothing written, for texts longer than the writer holds.
-bool WriteRowTexts(JsonWriter& json, const FullRow& row, std::string_view frame_start,
-                   std::string_view words_json, bool close, SharedCell* shared) {
+bool WriteRowTexts(JsonWriter& json, const FullRow& row, const RowFrame& frame, bool close,
+                   SharedCell* shared) {
   const std::size_t characters = row.stem.size() + row.ending.size() + row.text.size();
-  char* const start =
-      json.Reserve(frame_start.size() + words_json.size() + 3 * JsonKey::kMemberBytes + 1 +
-                   JsonWriter::kWidest * characters);
+  char* const start = json.Reserve(frame.head.size() + frame.text_start.size() + 2 * 16 + 2 +
+                                   JsonWriter::kWidest * characters);
   if (start == nullptr) return false;
   RowRun run(start);
-  run.Put(frame_start);
+  run.Put(frame.head);
   std::string_view stem;
   std::string_view ending;
   if (shared != nullptr && shared->Holds(row)) {
     stem = shared->Stem();
     ending = shared->Ending();
-    run.Member(kStem, {}, stem, {});
-    run.Member(kEnding, {}, ending, {});
+    run.Put(stem);
+    run.Put(kStemToEnding);
+    run.Put(ending);
   } else {
-    stem = run.Member(kStem, row.stem);
-    ending = run.Member(kEnding, row.ending);
+    stem = run.Text(row.stem);
+    run.Put(kStemToEnding);
+    ending = run.Text(row.ending);
     if (shared != nullptr) shared->Keep(row, stem, ending);
   }
   if (row.cells_end_text) {
-    run.Member(kText, words_json, stem, ending);
+    run.Put(frame.text_start);
+    run.Put(stem);
+    run.Put(ending);
   } else {
-    run.Member(kText, row.text);
+    run.Put(kEndingToText);
+    run.Text(row.text);
   }
-  if (close) run.Put("}");
+  run.Put(close ? std::string_view(R"("})") : std::string_view(R"(")"));
   json.Commit(run.at());
   return true;
 }
 
-void WriteRow(JsonWriter& json, const FullRow& row, std::string_view frame_start,
-              std::string_view words_json, SharedCell* shared) {
+void WriteRow(JsonWriter& json, const FullRow& row, const RowFrame& frame, SharedCell* shared) {
   const bool texts_only = row.used && row.also.empty();
-  if (WriteRowTexts(json, row, frame_start, words_json, texts_only, shared)) {
+  if (WriteRowTexts(json, row, frame, texts_only, shared)) {
     if (texts_only) return;
   } else {
     json.BeginObject();
-    json.Verbatim(frame_start.substr(1));
+    json.Verbatim(frame.Members());
     json.String(kStem, row.stem);
     json.String(kEnding, row.ending);
     json.String(kText, row.text);
@@ -160,7 +167,7 @@ void ParadigmJson::WriteForm(JsonWriter& json, const FullForm& form) {
       form.form->composition == Composition::kCompound ? &participle_ : nullptr;
   for (const FullRow& row : form.Rows()) {
     const RowFrame& frame = FrameOf(form_at, imperative, form.WordsOf(row), row);
-    WriteRow(json, row, frame.start, frame.words_json, shared);
+    WriteRow(json, row, frame, shared);
   }
   json.EndArray();
   json.EndObject();
@@ -170,9 +177,9 @@ void ParadigmJson::WriteForm(JsonWriter& json, const FullForm& form) {
 // made again only when other words come, which no verb has today.
 void ParadigmJson::MakeFrame(bool imperative, int words, const FullRow& row, RowFrame& frame) {
   frame.words = words;
-  frame.start.clear();
+  frame.head.clear();
   {
-    JsonWriter json(frame.start);
+    JsonWriter json(frame.head);
     json.BeginObject();
     const PersonName name = NameOfPerson(row.person, imperative);
     json.String(kPerson, name.label);
@@ -180,10 +187,13 @@ void ParadigmJson::MakeFrame(bool imperative, int words, const FullRow& row, Row
     if (!row.clitic.empty()) json.String(kClitic, row.clitic);
     if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
   }
+  frame.head.append(RowFrame::kStemOpening);
   const TextView before = row.text.substr(0, row.verb_at);
-  frame.words_json.resize(JsonWriter::kWidest * before.size());
-  char* const start = frame.words_json.data();
-  frame.words_json.resize(static_cast<std::size_t>(WriteJsonText(before, start) - start));
+  frame.text_start.assign(kEndingToText.data(), kEndingToText.size());
+  const std::size_t opening = frame.text_start.size();
+  frame.text_start.resize(opening + JsonWriter::kWidest * before.size());
+  char* const start = frame.text_start.data() + opening;
+  frame.text_start.resize(opening + static_cast<std::size_t>(WriteJsonText(before, start) - start));
 }
 
 void ParadigmJson::Append(const FullParadigmResult& paradigm, const FormSpec* only,

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/json_writer.h"
@@ -47,6 +48,23 @@ class SharedCell {
   std::size_t ending_size_ = 0;
 };
 
+// All of a row but its cell that is the same for every verb: before its
+// stem, `{"person":"1","pronoun":"yo","clitic":"me","auxiliary":"he","stem":"`;
+// between its ending and the stem in its text, `","text":"me he `. Made
+// once for the rows with the same words (FullForm::WordsOf), not for each
+// of a verb's some 120.
+struct RowFrame {
+  int words = -1;
+  std::string head;
+  std::string text_start;
+
+  // `"person":"1",...,"auxiliary":"he"`, for a row written member by member.
+  std::string_view Members() const {
+    return std::string_view(head).substr(1, head.size() - 1 - kStemOpening.size());
+  }
+  static constexpr std::string_view kStemOpening = R"(,"stem":")";
+};
+
 // One per caller: it keeps what every verb's rows write alike.
 class ParadigmJson {
  public:
@@ -57,16 +75,6 @@ class ParadigmJson {
   void Append(const FullParadigmResult& paradigm, const FormSpec* only, std::string& out);
 
  private:
-  // All of a row before its stem that is the same for every verb,
-  // `{"person":"1","pronoun":"yo","clitic":"me","auxiliary":"he"`, and the
-  // words before its verb form as JSON, `me he `: made once for the rows
-  // with those words (FullForm::WordsOf), not for each of a verb's some 120.
-  struct RowFrame {
-    int words = -1;
-    std::string start;
-    std::string words_json;
-  };
-
   void WriteForm(JsonWriter& json, const FullForm& form);
   const RowFrame& FrameOf(std::size_t form_at, bool imperative, int words, const FullRow& row) {
     RowFrame& frame = frames_[form_at * kFrameSlots + FrameSlot(row)];
@@ -77,7 +85,7 @@ class ParadigmJson {
 
   // Where a row's frame stands among a form's: kNoPerson first, vos last,
   // each without a clitic, then with one.
-  static constexpr std::size_t kFrameSlots = (kVos - kNoPerson + 1) * 2;
+  static constexpr std::size_t kFrameSlots = static_cast<std::size_t>(kVos - kNoPerson + 1) * 2;
   static std::size_t FrameSlot(const FullRow& row) {
     return static_cast<std::size_t>(row.person - kNoPerson) * 2 + (row.clitic.empty() ? 0 : 1);
   }
