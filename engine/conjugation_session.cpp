@@ -67,6 +67,7 @@ RequestResult ConjugationSession::PrepareRequest(RequestUi& ui) {
       result.outcome = RequestOutcome::kStoppedSilently;
       return result;
     }
+    monosyllables_possible_ = StemsMayMakeMonosyllables(state_);
   }
   prepared_entry_.assign(entry);
   return result;
@@ -117,7 +118,7 @@ void ConjugationSession::WriteForm(const FormSpec& form, FormCells& cells) const
   WriterFor(form, state_, prepared_entry_)(state_, prepared_entry_, cells);
   // The writers join stems and endings that carry their own accents
   // (fi + é); the whole form is what the spelling rule judges.
-  DropMonosyllableAccents(cells);
+  if (monosyllables_possible_) DropMonosyllableAccents(cells);
 }
 
 }  // namespace flexoria

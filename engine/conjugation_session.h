@@ -61,6 +61,8 @@ class ConjugationSession {
   // The entry whose stems and endings the state holds, once all are written.
   Text prepared_entry_;
   Text notice_;  // the restricted-use notice of that entry's verb
+  // Whether that entry's forms need the one-syllable accent rule.
+  bool monosyllables_possible_ = true;
   FormCells cells_;
 };
 
