@@ -68,6 +68,7 @@ RequestResult ConjugationSession::PrepareRequest(RequestUi& ui) {
       return result;
     }
     monosyllables_possible_ = StemsMayMakeMonosyllables(state_);
+    writers_ = ChooseWriters(state_, entry);
   }
   prepared_entry_.assign(entry);
   return result;
@@ -115,7 +116,7 @@ void ConjugationSession::WriteForm(int option, FormCells& cells) const {
 }
 
 void ConjugationSession::WriteForm(const FormSpec& form, FormCells& cells) const {
-  WriterFor(form, state_, prepared_entry_)(state_, prepared_entry_, cells);
+  WriterFor(form, writers_)(state_, prepared_entry_, cells);
   // The writers join stems and endings that carry their own accents
   // (fi + é); the whole form is what the spelling rule judges.
   if (monosyllables_possible_) DropMonosyllableAccents(cells);

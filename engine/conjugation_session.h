@@ -6,6 +6,7 @@
 
 #include "core/conjugation_state.h"
 #include "core/form_cells.h"
+#include "engine/form_table.h"
 #include "engine/request_result.h"
 #include "engine/request_ui.h"
 
@@ -63,6 +64,7 @@ class ConjugationSession {
   Text notice_;  // the restricted-use notice of that entry's verb
   // Whether that entry's forms need the one-syllable accent rule.
   bool monosyllables_possible_ = true;
+  WriterChoice writers_{};
   FormCells cells_;
 };
 
