@@ -7,6 +7,8 @@
 
 #include <cstddef>
 #include <cstring>
+#include <string>
+#include <string_view>
 
 namespace flexoria {
 
@@ -41,6 +43,40 @@ inline void CopyShort(void* to, const void* from, std::size_t bytes) {
   } else if (bytes == 1) {
     *out = *in;
   }
+}
+
+// The same for `count` characters of engine text, none shorter than four
+// bytes: the steps below that are never asked.
+inline void CopyShortChars(char32_t* to, const char32_t* from, std::size_t count) {
+  using short_copy_detail::BothEnds;
+  auto* out = reinterpret_cast<unsigned char*>(to);
+  const auto* in = reinterpret_cast<const unsigned char*>(from);
+  const std::size_t bytes = count * sizeof(char32_t);
+  if (count > 16) {
+    std::memcpy(out, in, bytes);
+  } else if (count >= 8) {
+    BothEnds<32>(out, in, bytes);
+  } else if (count >= 4) {
+    BothEnds<16>(out, in, bytes);
+  } else if (count >= 2) {
+    BothEnds<8>(out, in, bytes);
+  } else if (count == 1) {
+    *to = *from;
+  }
+}
+
+// Writes first + second into `text`, in the capacity it already has when
+// that is enough: the cells and slots that are rewritten for every verb
+// then cost no more than their characters. Neither part may view `text`.
+inline void CopyShortText(std::u32string& text, std::u32string_view first,
+                          std::u32string_view second = {}) {
+  const std::size_t size = first.size() + second.size();
+  // Such a text grows by a few characters from one verb to the next, and
+  // growing a character at a time stays inline where resize makes a call.
+  while (text.size() < size) text.push_back(0);
+  text.resize(size);
+  CopyShortChars(text.data(), first.data(), first.size());
+  if (!second.empty()) CopyShortChars(text.data() + first.size(), second.data(), second.size());
 }
 
 }  // namespace flexoria
