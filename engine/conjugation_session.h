@@ -45,6 +45,8 @@ class ConjugationSession {
   // again nor copy the session's cells. Only after a request that was shown
   // or prepared.
   void WriteForm(int option, FormCells& cells) const;
+  // The same for a form of the table (AllForms).
+  void WriteForm(const FormSpec& form, FormCells& cells) const;
 
   const ConjugationState& state() const { return state_; }
   const Text& last_verb() const { return last_verb_; }
@@ -54,7 +56,6 @@ class ConjugationSession {
   bool LookUpInLexicon(RequestUi& ui, TextView entry);
   void ApplyCatalogues(TextView entry);
   const FormSpec& ShowSelectedForm(RequestUi& ui);
-  void WriteForm(const FormSpec& form, FormCells& cells) const;
 
   ConjugationState state_;
   Text last_verb_;
