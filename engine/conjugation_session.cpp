@@ -111,10 +111,6 @@ const FormSpec& ConjugationSession::ShowSelectedForm(RequestUi& ui) {
   return form;
 }
 
-void ConjugationSession::WriteForm(int option, FormCells& cells) const {
-  WriteForm(FormForOption(option), cells);
-}
-
 void ConjugationSession::WriteForm(const FormSpec& form, FormCells& cells) const {
   WriterFor(form, writers_)(state_, prepared_entry_, cells);
   // The writers join stems and endings that carry their own accents

@@ -39,13 +39,11 @@ class ConjugationSession {
   // as a request of its own.
   void ForgetLastVerb() { last_verb_.clear(); }
 
-  // Writes the form with number `option` of the entry the last request
-  // showed or prepared into `cells`, as a request with that option selected would: for
-  // callers that want every form of one verb, who need not read the entry
-  // again nor copy the session's cells. Only after a request that was shown
-  // or prepared.
-  void WriteForm(int option, FormCells& cells) const;
-  // The same for a form of the table (AllForms).
+  // Writes `form` (one of AllForms) of the entry the last request showed or
+  // prepared into `cells`, as a request with that form's option selected
+  // would: for callers that want every form of one verb, who need not read
+  // the entry again nor copy the session's cells. Only after a request that
+  // was shown or prepared.
   void WriteForm(const FormSpec& form, FormCells& cells) const;
 
   const ConjugationState& state() const { return state_; }
