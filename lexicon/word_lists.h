@@ -23,11 +23,7 @@ struct WordList {
 // points: most steps of a search then tell words apart by their lengths
 // alone, without walking the letters a list's words share.
 constexpr bool SearchOrder(TextView a, TextView b) {
-  if (a.size() != b.size()) return a.size() < b.size();
-  for (std::size_t at = 0; at < a.size(); ++at) {
-    if (a[at] != b[at]) return a[at] < b[at];
-  }
-  return false;
+  return a.size() != b.size() ? a.size() < b.size() : a < b;
 }
 
 // Every list, in the order a lookup consults them: a split group's first
