@@ -71,9 +71,6 @@ inline void CopyShortChars(char32_t* to, const char32_t* from, std::size_t count
 inline void CopyShortText(std::u32string& text, std::u32string_view first,
                           std::u32string_view second = {}) {
   const std::size_t size = first.size() + second.size();
-  // Such a text grows by a few characters from one verb to the next, and
-  // growing a character at a time stays inline where resize makes a call.
-  while (text.size() < size) text.push_back(0);
   text.resize(size);
   CopyShortChars(text.data(), first.data(), first.size());
   if (!second.empty()) CopyShortChars(text.data() + first.size(), second.data(), second.size());
