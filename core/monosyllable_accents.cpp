@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/enclitics.h"
+#include "core/short_copy.h"
 #include "core/written_accents.h"
 
 namespace flexoria {
@@ -84,18 +85,6 @@ bool ClosesUnaccentedSyllable(TextView stem) {
   return false;
 }
 
-// Whether two stems are the same text. Most of a verb's stems are its
-// plain stem over again; those of four to eight letters are compared as
-// two blocks of four that overlap, with no loop.
-bool SameStem(TextView a, TextView b) {
-  constexpr std::size_t kBlock = 4;
-  if (a.size() != b.size()) return false;
-  if (a.size() < kBlock || a.size() > 2 * kBlock) return a == b;
-  const std::size_t back = a.size() - kBlock;
-  return std::memcmp(a.data(), b.data(), kBlock * sizeof(char32_t)) == 0 &&
-         std::memcmp(a.data() + back, b.data() + back, kBlock * sizeof(char32_t)) == 0;
-}
-
 }  // namespace
 
 std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
@@ -130,7 +119,8 @@ bool StemsMayMakeMonosyllables(const ConjugationState& state) {
   if (!ClosesUnaccentedSyllable(stem)) return true;
   return !std::ranges::all_of(kStemSlots, [&state, stem](const NamedSlot& named) {
     const TextView slot = state.*named.slot;
-    return SameStem(slot, stem) || ClosesUnaccentedSyllable(slot);
+    // Most of a verb's stems are its plain stem over again.
+    return SameShortText(slot, stem) || ClosesUnaccentedSyllable(slot);
   });
 }
 
