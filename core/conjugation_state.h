@@ -7,6 +7,7 @@
 #include <array>
 #include <string_view>
 
+#include "core/short_copy.h"
 #include "core/text.h"
 
 namespace flexoria {
@@ -124,9 +125,9 @@ inline TextView StemPrefix(TextView entry, int cut) {
 }
 
 // Assigns prefix + fragment to a slot, keeping the slot's capacity.
+// Neither part may view the slot itself.
 inline void Assign(Text& slot, TextView prefix, TextView fragment = {}) {
-  slot.assign(prefix);
-  slot.append(fragment);
+  CopyShortText(slot, prefix, fragment);
 }
 
 }  // namespace flexoria

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/enclitics.h"
+#include "core/short_copy.h"
 #include "core/written_accents.h"
 
 namespace flexoria {
@@ -32,12 +33,15 @@ bool AllAscii(TextView text) {
   return true;
 }
 
-bool IsVowel(char32_t c) {
-  if (c < 0x80) {  // most letters: one test of a bit
-    constexpr std::uint32_t kVowelBits = 1U << (U'a' - U'a') | 1U << (U'e' - U'a') |
-                                         1U << (U'i' - U'a') | 1U << (U'o' - U'a') |
-                                         1U << (U'u' - U'a');
-    return c >= U'a' && c <= U'z' && ((kVowelBits >> (c - U'a')) & 1U) != 0;
+constexpr std::uint32_t kVowelBits = 1U << (U'a' - U'a') | 1U << (U'e' - U'a') |
+                                     1U << (U'i' - U'a') | 1U << (U'o' - U'a') |
+                                     1U << (U'u' - U'a');
+
+// Most letters are ASCII: for them, one test of a bit.
+inline bool IsVowel(char32_t c) {
+  if (c < 0x80) {
+    const char32_t offset = c - U'a';
+    return offset < 32 && ((kVowelBits >> offset) & 1U) != 0;
   }
   const char32_t plain = WithoutMarks(c);
   return plain == U'a' || plain == U'e' || plain == U'i' || plain == U'o' || plain == U'u';
@@ -62,6 +66,23 @@ std::size_t AccentOfOneVowelRun(TextView stem, TextView ending) {
     }
   }
   return accent;
+}
+
+// A vowel with a letter after it, and no accent anywhere. Asked of every
+// stem of every verb: a plain stem is read from its end, where the letter
+// after a vowel almost always stands (cant, quep).
+bool ClosesUnaccentedSyllable(TextView stem) {
+  if (!AllAscii(stem) &&
+      std::ranges::any_of(stem, [](char32_t c) { return WithoutAccent(c) != c; })) {
+    return false;
+  }
+  std::size_t end = stem.size();
+  while (end > 0 && IsVowel(stem[end - 1])) --end;
+  // stem[end - 1], when there is one, is the letter a vowel before it would close.
+  for (std::size_t at = end; at-- > 1;) {
+    if (IsVowel(stem[at - 1])) return true;
+  }
+  return false;
 }
 
 }  // namespace
@@ -91,6 +112,16 @@ void DropMonosyllableAccents(FormCells& cells) {
     // Checked here first: a call for every plain cell cost more than the check.
     if (!AllAscii(stem) || !AllAscii(ending)) DropMonosyllableAccent(stem, ending);
   }
+}
+
+bool StemsMayMakeMonosyllables(const ConjugationState& state) {
+  const TextView stem = state.Stem;
+  if (!ClosesUnaccentedSyllable(stem)) return true;
+  return !std::ranges::all_of(kStemSlots, [&state, stem](const NamedSlot& named) {
+    const TextView slot = state.*named.slot;
+    // Most of a verb's stems are its plain stem over again.
+    return SameShortText(slot, stem) || ClosesUnaccentedSyllable(slot);
+  });
 }
 
 }  // namespace flexoria

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 
+#include "core/conjugation_state.h"
 #include "core/form_cells.h"
 #include "core/text.h"
 
@@ -28,5 +29,13 @@ std::size_t DropMonosyllableAccent(Text& stem, Text& ending);
 
 // The same for every line of a written form.
 void DropMonosyllableAccents(FormCells& cells);
+
+// Whether a form of the verb in `state` can be one syllable with an accent.
+// A stem with no accent and a letter after one of its vowels (cant, quep)
+// starts a second syllable with every ending that brings an accent; when
+// all of a verb's stems are such, none of its forms needs the rule above.
+// The verbs whose writers use stems of their own (ser, haber, ir) each have
+// a stem that is not.
+bool StemsMayMakeMonosyllables(const ConjugationState& state);
 
 }  // namespace flexoria

@@ -1,22 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/regular_values.h"
 
+#include "core/short_copy.h"
+
 namespace flexoria {
 
 void FillRegularValues(ConjugationState& s, TextView entry) {
-  s.LineBreak = kLineBreak;
+  CopyShortText(s.LineBreak, kLineBreak);
   s.EntryLength = static_cast<int>(entry.size());
-  s.Stem.assign(StemPrefix(entry, 2));
-  s.InfEnding.assign(LastChars(entry, 2));
-  for (const NamedSlot& named : kStemSlots) s.*named.slot = s.Stem;
-  s.FutureStem = s.Verb;
-  // Copying from strings of their own is cheaper than assigning literals.
-  static const ConjugationState regular_endings = [] {
-    ConjugationState endings;
-    for (const EndingSlot& ending : kEndingSlots) (endings.*ending.slot).assign(ending.regular);
-    return endings;
-  }();
-  for (const EndingSlot& ending : kEndingSlots) s.*ending.slot = regular_endings.*ending.slot;
+  CopyShortText(s.Stem, StemPrefix(entry, 2));
+  CopyShortText(s.InfEnding, LastChars(entry, 2));
+  for (const NamedSlot& named : kStemSlots) CopyShortText(s.*named.slot, s.Stem);
+  CopyShortText(s.FutureStem, s.Verb);
+  for (const EndingSlot& ending : kEndingSlots) CopyShortText(s.*ending.slot, ending.regular);
 }
 
 }  // namespace flexoria

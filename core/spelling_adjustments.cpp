@@ -55,9 +55,7 @@ struct EntryCuts {
 
 void AdjustFinalConsonantAr(ConjugationState& s, const EntryCuts& cuts) {
   const TextView last = LastChars(cuts.StemView(), 1);
-  const TextView shorter = cuts.Drop(3);
   TextView fragment;
-  TextView prefix = shorter;
   if (last == U"c") {
     fragment = U"qu";
   } else if (last == U"g") {
@@ -65,9 +63,9 @@ void AdjustFinalConsonantAr(ConjugationState& s, const EntryCuts& cuts) {
   } else if (last == U"z") {
     fragment = U"c";
   } else {
-    prefix = s.Stem;
+    return;  // the regular stems stand
   }
-  SetStems(s, kSubjunctiveAndPreterite1, prefix, fragment);
+  SetStems(s, kSubjunctiveAndPreterite1, cuts.Drop(3), fragment);
 }
 
 void AdjustFinalCErIr(ConjugationState& s, const EntryCuts& cuts) {

@@ -8,7 +8,9 @@
 
 namespace flexoria {
 
-// `entry_text` is the entry as typed; every shortened stem is cut from it.
+// `state` holds the regular values (FillRegularValues), which stand where
+// no rule applies. `entry_text` is the entry as typed; every shortened stem
+// is cut from it.
 // Throws CutFailed when a cut cannot be made.
 void ApplySpellingAdjustments(ConjugationState& state, TextView entry_text);
 

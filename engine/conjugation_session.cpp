@@ -67,6 +67,8 @@ RequestResult ConjugationSession::PrepareRequest(RequestUi& ui) {
       result.outcome = RequestOutcome::kStoppedSilently;
       return result;
     }
+    monosyllables_possible_ = StemsMayMakeMonosyllables(state_);
+    writers_ = ChooseWriters(state_, entry);
   }
   prepared_entry_.assign(entry);
   return result;
@@ -109,15 +111,11 @@ const FormSpec& ConjugationSession::ShowSelectedForm(RequestUi& ui) {
   return form;
 }
 
-void ConjugationSession::WriteForm(int option, FormCells& cells) const {
-  WriteForm(FormForOption(option), cells);
-}
-
 void ConjugationSession::WriteForm(const FormSpec& form, FormCells& cells) const {
-  WriterFor(form, state_, prepared_entry_)(state_, prepared_entry_, cells);
+  WriterFor(form, writers_)(state_, prepared_entry_, cells);
   // The writers join stems and endings that carry their own accents
   // (fi + é); the whole form is what the spelling rule judges.
-  DropMonosyllableAccents(cells);
+  if (monosyllables_possible_) DropMonosyllableAccents(cells);
 }
 
 }  // namespace flexoria

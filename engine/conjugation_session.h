@@ -6,6 +6,7 @@
 
 #include "core/conjugation_state.h"
 #include "core/form_cells.h"
+#include "engine/form_table.h"
 #include "engine/request_result.h"
 #include "engine/request_ui.h"
 
@@ -38,12 +39,12 @@ class ConjugationSession {
   // as a request of its own.
   void ForgetLastVerb() { last_verb_.clear(); }
 
-  // Writes the form with number `option` of the entry the last request
-  // showed or prepared into `cells`, as a request with that option selected would: for
-  // callers that want every form of one verb, who need not read the entry
-  // again nor copy the session's cells. Only after a request that was shown
-  // or prepared.
-  void WriteForm(int option, FormCells& cells) const;
+  // Writes `form` (one of AllForms) of the entry the last request showed or
+  // prepared into `cells`, as a request with that form's option selected
+  // would: for callers that want every form of one verb, who need not read
+  // the entry again nor copy the session's cells. Only after a request that
+  // was shown or prepared.
+  void WriteForm(const FormSpec& form, FormCells& cells) const;
 
   const ConjugationState& state() const { return state_; }
   const Text& last_verb() const { return last_verb_; }
@@ -53,7 +54,6 @@ class ConjugationSession {
   bool LookUpInLexicon(RequestUi& ui, TextView entry);
   void ApplyCatalogues(TextView entry);
   const FormSpec& ShowSelectedForm(RequestUi& ui);
-  void WriteForm(const FormSpec& form, FormCells& cells) const;
 
   ConjugationState state_;
   Text last_verb_;
@@ -61,6 +61,9 @@ class ConjugationSession {
   // The entry whose stems and endings the state holds, once all are written.
   Text prepared_entry_;
   Text notice_;  // the restricted-use notice of that entry's verb
+  // Whether that entry's forms need the one-syllable accent rule.
+  bool monosyllables_possible_ = true;
+  WriterChoice writers_{};
   FormCells cells_;
 };
 

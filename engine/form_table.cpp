@@ -186,14 +186,16 @@ TextView PersonColumnText(PersonLabels labels) {
   return kColumns.at(static_cast<std::size_t>(labels));
 }
 
-TenseWriter WriterFor(const FormSpec& form, const ConjugationState& state, TextView entry_text) {
+WriterChoice ChooseWriters(const ConjugationState& state, TextView entry_text) {
+  static_assert(static_cast<int>(kNoException) == 0 && static_cast<int>(kVerbIr) == 1 &&
+                static_cast<int>(kStrongAndar) == 2);
   const TextView ending = state.InfEnding;
   if (ending == U"ar") {
-    const bool elsewhere = form.exception == kStrongAndar && IsStrongAndar(entry_text);
-    return elsewhere ? form.er : form.ar;
+    const auto strong_andar = IsStrongAndar(entry_text) ? &FormSpec::er : &FormSpec::ar;
+    return {{&FormSpec::ar, &FormSpec::ar, strong_andar}};
   }
-  if (form.exception == kVerbIr && state.Verb == U"ir") return form.ar;
-  return ending == U"er" ? form.er : form.ir;
+  const auto own = ending == U"er" ? &FormSpec::er : &FormSpec::ir;
+  return {{own, state.Verb == U"ir" ? &FormSpec::ar : own, own}};
 }
 
 }  // namespace flexoria

@@ -99,7 +99,23 @@ std::span<const TextView> PersonLabelsOf(PersonLabels labels);
 // The person column as displayed: each label after a line break.
 TextView PersonColumnText(PersonLabels labels);
 
-// The writer for the verb in `state` (class from InfEnding; "ír" as "ir").
-TenseWriter WriterFor(const FormSpec& form, const ConjugationState& state, TextView entry_text);
+// Which of a form's three writers a verb takes, by the form's exception.
+// It follows from the entry alone, so a caller that writes many forms of
+// one entry works it out once.
+struct WriterChoice {
+  std::array<TenseWriter FormSpec::*, 3> by_exception;
+};
+
+// The choice for the verb in `state` (class from InfEnding; "ír" as "ir").
+WriterChoice ChooseWriters(const ConjugationState& state, TextView entry_text);
+
+inline TenseWriter WriterFor(const FormSpec& form, const WriterChoice& choice) {
+  return form.*choice.by_exception[static_cast<std::size_t>(form.exception)];
+}
+
+inline TenseWriter WriterFor(const FormSpec& form, const ConjugationState& state,
+                             TextView entry_text) {
+  return WriterFor(form, ChooseWriters(state, entry_text));
+}
 
 }  // namespace flexoria

@@ -213,8 +213,8 @@ bool FullParadigm::RunSimpleForms(TextView bare, std::array<FormCells, kOptionCo
   }
   if (request.refused()) result_.refusal = RefusalMessage(request.outcome);
   if (!request.shown()) return false;
-  for (int option = 1; option <= kOptionCount; ++option) {
-    session_.WriteForm(option, into[static_cast<std::size_t>(option)]);
+  for (const FormSpec& form : AllForms()) {
+    session_.WriteForm(form, into[static_cast<std::size_t>(form.option)]);
   }
   return true;
 }

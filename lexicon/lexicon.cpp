@@ -23,7 +23,7 @@ bool IsInLexicon(TextView verb, TextView entry_text) {
   // second half only after that; a character of no group asks no list.
   for (const WordList& list : WordLists()) {
     if (list.letters.find(first) == TextView::npos) continue;
-    if (std::binary_search(list.sorted.begin(), list.sorted.end(), verb)) return true;
+    if (std::binary_search(list.sorted.begin(), list.sorted.end(), verb, SearchOrder)) return true;
   }
   return false;
 }

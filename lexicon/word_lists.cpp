@@ -62,7 +62,7 @@ template <std::size_t N>
 constexpr std::array<TextView, N> SortedCopy(const TextView (&words)[N]) {
   std::array<TextView, N> sorted{};
   std::copy(std::begin(words), std::end(words), sorted.begin());
-  std::sort(sorted.begin(), sorted.end());
+  std::sort(sorted.begin(), sorted.end(), SearchOrder);
   return sorted;
 }
 

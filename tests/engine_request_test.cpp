@@ -4,8 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/monosyllable_accents.h"
 #include "core/regular_values.h"
+#include "engine/form_table.h"
 #include "engine/restricted_use.h"
+#include "lexicon/word_lists.h"
 #include "tests/test_support.h"
 
 namespace flexoria::testing {
@@ -132,6 +135,30 @@ TEST(Request, AfterAnyRequestTheStateHoldsOnlyThisVerbsValues) {
     EXPECT_EQ(s.*ending.slot, ending.regular);
   }
   EXPECT_EQ(s.LineBreak, U"\r\n");
+}
+
+// The session spares a verb whose stems rule them out the one-syllable
+// accent rule: over the whole lexicon and entries of one syllable, no form
+// it writes is one the rule would still change.
+TEST(Request, NoWrittenFormKeepsAnAccentOfOneSyllable) {
+  Desk desk;
+  const auto check = [&desk](TextView verb) {
+    if (!desk.Conjugate(Utf8(verb)).result.shown()) return;
+    for (const FormSpec& form : AllForms()) {
+      FormCells cells;
+      desk.session.WriteForm(form, cells);
+      for (std::size_t line = 0; line < cells.count; ++line) {
+        ASSERT_EQ(DropMonosyllableAccent(cells.stems[line], cells.endings[line]), TextView::npos)
+            << Utf8(verb) << " " << form.name << " " << line;
+      }
+    }
+  };
+  for (const WordList& list : WordLists()) {
+    for (const TextView word : list.words) check(word);
+  }
+  for (const TextView typed : {U"fíar", U"ríer", U"guíar", U"dér", U"vér", U"sír", U"fiár"}) {
+    check(typed);
+  }
 }
 
 // A long-lived session reuses what it worked out for the previous entry;

@@ -27,7 +27,7 @@ constexpr char kUnknownWord[] =
 TEST(WordLists, SortedCopiesHoldTheListsWords) {
   for (const WordList& list : WordLists()) {
     std::vector<TextView> words(list.words.begin(), list.words.end());
-    std::sort(words.begin(), words.end());
+    std::sort(words.begin(), words.end(), SearchOrder);
     EXPECT_TRUE(std::ranges::equal(words, list.sorted)) << list.name;
   }
 }
