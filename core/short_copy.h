@@ -55,28 +55,13 @@ inline void CopyShort(void* to, const void* from, std::size_t bytes) {
   }
 }
 
-// The same for `count` characters of engine text, none shorter than four
-// bytes: the steps below that are never asked.
+// The same for `count` characters of engine text.
 inline void CopyShortChars(char32_t* to, const char32_t* from, std::size_t count) {
-  using short_copy_detail::BothEnds;
-  auto* out = reinterpret_cast<unsigned char*>(to);
-  const auto* in = reinterpret_cast<const unsigned char*>(from);
-  const std::size_t bytes = count * sizeof(char32_t);
-  if (count > 16) {
-    std::memcpy(out, in, bytes);
-  } else if (count >= 8) {
-    BothEnds<32>(out, in, bytes);
-  } else if (count >= 4) {
-    BothEnds<16>(out, in, bytes);
-  } else if (count >= 2) {
-    BothEnds<8>(out, in, bytes);
-  } else if (count == 1) {
-    *to = *from;
-  }
+  CopyShort(to, from, count * sizeof(char32_t));
 }
 
 // Whether `a` and `b` hold the same characters, compared by the steps
-// CopyShortChars copies them by.
+// CopyShort copies them by.
 inline bool SameShortText(std::u32string_view a, std::u32string_view b) {
   using short_copy_detail::SameBothEnds;
   if (a.size() != b.size()) return false;
