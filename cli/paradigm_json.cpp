@@ -32,6 +32,8 @@ constexpr JsonKey kText{"text"};
 // What stands between a row's texts, padded to one move of 16 bytes.
 class Joint {
  public:
+  static constexpr std::size_t kPadded = 16;
+
   consteval explicit Joint(std::string_view text) : size_(text.size()) {
     for (std::size_t i = 0; i < text.size(); ++i) text_[i] = text[i];
   }
@@ -39,7 +41,7 @@ class Joint {
   std::size_t size() const { return size_; }
 
  private:
-  std::array<char, 16> text_{};
+  std::array<char, kPadded> text_{};
   std::size_t size_;
 };
 
@@ -63,7 +65,7 @@ class RowRun {
     at_ += bytes.size();
   }
   void Put(const Joint& joint) {
-    std::memcpy(at_, joint.data(), 16);
+    std::memcpy(at_, joint.data(), Joint::kPadded);
     at_ += joint.size();
   }
 
@@ -79,8 +81,8 @@ class RowRun {
 bool WriteRowTexts(JsonWriter& json, const FullRow& row, const RowFrame& frame, bool close,
                    SharedCell* shared) {
   const std::size_t characters = row.stem.size() + row.ending.size() + row.text.size();
-  char* const start = json.Reserve(frame.head.size() + frame.text_start.size() + 2 * 16 + 2 +
-                                   JsonWriter::kWidest * characters);
+  char* const start = json.Reserve(frame.head.size() + frame.text_start.size() +
+                                   2 * Joint::kPadded + 2 + JsonWriter::kWidest * characters);
   if (start == nullptr) return false;
   RowRun run(start);
   run.Put(frame.head);
