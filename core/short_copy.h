@@ -55,9 +55,10 @@ inline void CopyShort(void* to, const void* from, std::size_t bytes) {
   }
 }
 
-// The same for `count` characters of engine text.
-inline void CopyShortChars(char32_t* to, const char32_t* from, std::size_t count) {
+// The same for `count` characters of engine text; returns where they end.
+inline char32_t* CopyShortChars(char32_t* to, const char32_t* from, std::size_t count) {
   CopyShort(to, from, count * sizeof(char32_t));
+  return to + count;
 }
 
 // Whether `a` and `b` hold the same characters, compared by the steps

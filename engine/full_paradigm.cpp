@@ -377,10 +377,7 @@ inline void FullParadigm::Compose(const FormSpec& form, Cell verb, FullRow& row)
   row.ending = verb.ending;
   char32_t* const start = text_end_;
   char32_t* at = start;
-  const auto put = [&at](TextView part) {
-    CopyShort(at, part.data(), part.size() * sizeof(char32_t));
-    at += part.size();
-  };
+  const auto put = [&at](TextView part) { at = CopyShortChars(at, part.data(), part.size()); };
   const bool joined = form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
   row.cells_end_text = !joined;
   if (joined) {

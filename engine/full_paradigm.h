@@ -160,10 +160,7 @@ class FullParadigm {
   [[gnu::always_inline]] void BuildRow(const FormSpec& form, FullRow& row);
   [[gnu::always_inline]] void Compose(const FormSpec& form, Cell verb, FullRow& row);
   void MakeRoomForTexts();
-  void Put(TextView part) {
-    CopyShort(text_end_, part.data(), part.size() * sizeof(char32_t));
-    text_end_ += part.size();
-  }
+  void Put(TextView part) { text_end_ = CopyShortChars(text_end_, part.data(), part.size()); }
   void WriteRealForms(Cell verb, FullRow& row);
   TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
 
