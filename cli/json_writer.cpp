@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "cli/json_text.h"
+#include "core/short_copy.h"
 
 namespace flexoria {
 namespace {
@@ -178,9 +179,17 @@ void JsonWriter::PutUtf8(std::string_view utf8) {
 }
 
 void JsonWriter::Verbatim(std::string_view members) {
-  Room(1);
+  if (!Fits(members.size() + 1)) {
+    Room(1);
+    Separate();
+    PutBytes(members);
+    return;
+  }
+  // Most are a form's opening or a row's members, copied for every verb.
+  Room(members.size() + 1);
   Separate();
-  PutBytes(members);
+  CopyShort(at_, members.data(), members.size());
+  at_ += members.size();
 }
 
 void JsonWriter::Number(std::string_view key, long long value) {

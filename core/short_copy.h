@@ -50,6 +50,8 @@ inline void CopyShort(void* to, const void* from, std::size_t bytes) {
     BothEnds<16>(out, in, bytes);
   } else if (bytes <= 64) {
     BothEnds<32>(out, in, bytes);
+  } else if (bytes <= 128) {
+    BothEnds<64>(out, in, bytes);
   } else {
     std::memcpy(out, in, bytes);
   }
