@@ -85,6 +85,12 @@ int AffirmativeSource(TextView verb, int person) {
   return kSubjPresente;
 }
 
+bool HasOwnAffirmativeSources(TextView verb) {
+  return std::ranges::any_of(kAffirmativeSources, [verb](const ImperativeSource& source) {
+    return !source.verb.empty() && source.verb == verb;
+  });
+}
+
 // FullForm::words for `form`: what FullParadigm::LayOutRow writes before the
 // verb form, but for the person.
 int WordsOfForm(const FormSpec& form, bool pronominal) {
@@ -192,7 +198,11 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   if (vos) WriteVosPair(simple_, verb_, verb_vos_);
   MakeRoomForTexts();
   if (layout_ != Layout{vos, result_.pronominal}) LayOutRows(vos, result_.pronominal);
-  for (FullForm& form : result_.forms) BuildForm(form);
+  PlanAffirmativeSources();
+  const bool notations = cells_hold_notation_ && !typed_notation_;
+  for (std::size_t at = 0; at < result_.forms.size(); ++at) {
+    BuildForm(plans_[at], result_.forms[at], notations);
+  }
   result_.form_count = result_.forms.size();
   return result_;
 }
@@ -233,11 +243,14 @@ void FullParadigm::ChooseParticiple() {
   participle_.assign(stem).append(ending);
   const TextView chosen = ParticipleWithHaber(participle_);
   if (chosen.size() == participle_.size()) {
-    participle_cell_ = {stem, ending};
+    CopyShortText(participle_cell_.stem, stem);
+    CopyShortText(participle_cell_.ending, ending);
   } else if (!ending.empty() && EndsWith(chosen, ending)) {
-    participle_cell_ = {chosen.substr(0, chosen.size() - ending.size()), ending};
+    CopyShortText(participle_cell_.stem, chosen.substr(0, chosen.size() - ending.size()));
+    CopyShortText(participle_cell_.ending, ending);
   } else {
-    participle_cell_ = {chosen, {}};
+    CopyShortText(participle_cell_.stem, chosen);
+    participle_cell_.ending.clear();
   }
 }
 
@@ -258,25 +271,41 @@ void FullParadigm::JoinHaberForms() {
     auto& forms = haber_forms_[static_cast<std::size_t>(option)];
     for (int person = 0; person <= kVos; ++person) {
       Text& form = forms[static_cast<std::size_t>(person)];
-      const Cell cell = CellOf(haber_, haber_vos_, option, person);
+      const Cell cell = *PlaceOf(haber_, haber_vos_, option, person);
       form.assign(cell.stem).append(cell.ending);
       longest_auxiliary_ = std::max(longest_auxiliary_, form.size());
     }
   }
 }
 
-inline FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair& vos, int option,
-                                               int person) {
+FullParadigm::CellPlace FullParadigm::PlaceOf(const Views& views, const VosPair& vos, int option,
+                                              int person) {
   const FormCells& cells = views[static_cast<std::size_t>(option)];
   const auto line = [&cells](int person) {
     const auto at = static_cast<std::size_t>(person);
-    return Cell{cells.stems[at], cells.endings[at]};
+    return CellPlace{&cells.stems[at], &cells.endings[at]};
   };
   if (person == kNoPerson) return line(0);
   if (person != kVos) return line(person);
-  if (option == kPresente) return {vos.present.stem, vos.present.ending};
-  if (option == kImperativo) return {vos.imperative.stem, vos.imperative.ending};
+  if (option == kPresente) return {&vos.present.stem, &vos.present.ending};
+  if (option == kImperativo) return {&vos.imperative.stem, &vos.imperative.ending};
   return line(kTu);
+}
+
+// `verb` empty: for any verb, as the rows are laid out.
+FullParadigm::CellPlace FullParadigm::PlaceOfRow(const FormSpec& form, int person,
+                                                 TextView verb) const {
+  switch (form.composition) {
+    case Composition::kWriter:
+      break;
+    case Composition::kCompound:
+      return {&participle_cell_.stem, &participle_cell_.ending};
+    case Composition::kImperativeAffirmative:
+      return PlaceOf(simple_, verb_vos_, AffirmativeSource(verb, person), person);
+    case Composition::kImperativeNegative:
+      return PlaceOf(simple_, verb_vos_, kSubjPresente, person);
+  }
+  return PlaceOf(simple_, verb_vos_, form.option, person);
 }
 
 // A row's text is at most "no", a pronoun and haber's form, each with its
@@ -307,25 +336,35 @@ void FullParadigm::MakeRoomForTexts() {
 }
 
 // What a row shows besides its verb form (its person, pronoun, clitic and
-// haber's form) is the same for every verb with the same choices of vos
-// and pronominal verb: it is written when those change, not for each verb.
+// haber's form, and so the words before the verb form) and where its cell
+// is kept are the same for every verb with the same choices of vos and
+// pronominal verb: they are laid out when those change, not for each verb.
 void FullParadigm::LayOutRows(bool vos, bool pronominal) {
   const auto forms = FullParadigmForms();
   for (std::size_t at = 0; at < forms.size(); ++at) {
     const FormSpec& form = forms[at];
     FullForm& out = result_.forms[at];
+    FormPlan& plan = plans_[at];
     out.form = &form;
     out.count = 0;
     out.words = WordsOfForm(form, pronominal);
+    plan.joined = pronominal && form.clitic == CliticPlace::kJoinedAfter;
+    plan.participle = form.composition == Composition::kCompound || form.option == kParticipio;
     for (const int person : PersonsOf(form.persons)) {
-      LayOutRow(form, person, pronominal, out.rows[out.count++]);
-      if (vos && person == kTu) LayOutRow(form, kVos, pronominal, out.rows[out.count++]);
+      LayOutRow(form, person, pronominal, out.rows[out.count], plan.rows[out.count]);
+      ++out.count;
+      if (vos && person == kTu) {
+        LayOutRow(form, kVos, pronominal, out.rows[out.count], plan.rows[out.count]);
+        ++out.count;
+      }
     }
   }
   layout_ = Layout{vos, pronominal};
+  own_affirmative_sources_ = false;
 }
 
-void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row) {
+void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row,
+                             RowPlan& plan) {
   row.person = person;
   const PersonName name = NameOfPerson(person, form.mood == Mood::kImperative);
   row.person_label = name.label;
@@ -338,74 +377,101 @@ void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, 
     const auto& forms = haber_forms_[static_cast<std::size_t>(form.source)];
     row.auxiliary = forms[static_cast<std::size_t>(std::max(person, 0))];
   }
-}
-
-void FullParadigm::BuildForm(FullForm& out) {
-  const FormSpec& form = *out.form;
-  for (FullRow& row : std::span(out.rows.data(), out.count)) BuildRow(form, row);
-}
-
-inline void FullParadigm::BuildRow(const FormSpec& form, FullRow& row) {
-  const int person = row.person;
-  row.also.clear();
-  switch (form.composition) {
-    case Composition::kWriter:
-      Compose(form, CellOf(simple_, verb_vos_, form.option, person), row);
-      break;
-    case Composition::kCompound:
-      Compose(form, participle_cell_, row);
-      break;
-    case Composition::kImperativeAffirmative:
-      Compose(form, CellOf(simple_, verb_vos_, AffirmativeSource(verb_, person), person), row);
-      break;
-    case Composition::kImperativeNegative:
-      Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), row);
-      break;
-  }
-  row.used = !defect_ || FormInUse(*defect_, form, person, row.ending);
-  const bool participle = form.composition == Composition::kCompound || form.option == kParticipio;
-  if (participle && !second_participle_.empty()) {
-    row.also.push_back(KeepOtherForm(row, second_participle_, {}));
-  }
-}
-
-// Writes the row's whole text at text_end_, in room made beforehand. It
-// writes through a pointer of its own: a copy of characters may alias any
-// object, and a member would be read again after each.
-inline void FullParadigm::Compose(const FormSpec& form, Cell verb, FullRow& row) {
-  row.stem = verb.stem;
-  row.ending = verb.ending;
-  char32_t* const start = text_end_;
-  char32_t* at = start;
-  const auto put = [&at](TextView part) { at = CopyShortChars(at, part.data(), part.size()); };
-  const bool joined = form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
-  row.cells_end_text = !joined;
-  if (joined) {
-    joined_.assign(verb.stem).append(verb.ending);
-    const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
-    put(enclitic_);
-    row.verb_at = 0;
-    row.ending_at = verb.stem.size();
-    row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
-  } else {
-    const auto word = [&](TextView part) {
-      if (part.empty()) return;
-      put(part);
-      *at++ = U' ';
-    };
+  plan.cell = PlaceOfRow(form, person, {});
+  plan.before.clear();
+  const auto word = [&plan](TextView part) {
+    if (!part.empty()) plan.before.append(part).push_back(U' ');
+  };
+  if (form.clitic != CliticPlace::kJoinedAfter || row.clitic.empty()) {
     if (form.composition == Composition::kImperativeNegative) word(kNegation);
     word(row.clitic);
     word(row.auxiliary);
-    row.verb_at = static_cast<std::size_t>(at - start);
-    row.ending_at = row.verb_at + verb.stem.size();
+  }
+  row.verb_at = plan.before.size();
+}
+
+// The table of sources may name a verb of its own (ir: vamos, not vayamos).
+// Only for such a verb are its rows planned again, and planned back for
+// the verb after it.
+void FullParadigm::PlanAffirmativeSources() {
+  const bool own = HasOwnAffirmativeSources(verb_);
+  if (!own && !own_affirmative_sources_) return;
+  own_affirmative_sources_ = own;
+  const TextView verb = own ? TextView(verb_) : TextView();
+  for (std::size_t at = 0; at < plans_.size(); ++at) {
+    const FullForm& form = result_.forms[at];
+    if (form.form->composition != Composition::kImperativeAffirmative) continue;
+    for (std::size_t line = 0; line < form.count; ++line) {
+      plans_[at].rows[line].cell = PlaceOfRow(*form.form, form.rows[line].person, verb);
+    }
+  }
+}
+
+void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out, bool notations) {
+  const std::span rows(out.rows.data(), out.count);
+  if (plan.joined) {
+    BuildJoinedRows(plan, rows);
+  } else {
+    BuildRowsAfterWords(plan, rows, notations);
+  }
+  if (plan.participle && !second_participle_.empty()) {
+    for (FullRow& row : rows) row.also.push_back(KeepOtherForm(row, second_participle_, {}));
+  }
+  if (defect_) {
+    for (FullRow& row : rows) row.used = FormInUse(*defect_, *out.form, row.person, row.ending);
+  }
+}
+
+// Each row's text is its words, laid out before, then its cell as it is.
+// It writes through a pointer of its own: a copy of characters may alias
+// any object, and a member would be read again after each.
+void FullParadigm::BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows,
+                                       bool notations) {
+  char32_t* at = text_end_;
+  for (std::size_t line = 0; line < rows.size(); ++line) {
+    const RowPlan& row_plan = plan.rows[line];
+    const TextView before = row_plan.before;
+    const Cell verb = *row_plan.cell;
+    char32_t* const start = at;
+    at = CopyShortChars(at, before.data(), before.size());
+    at = CopyShortChars(at, verb.stem.data(), verb.stem.size());
+    at = CopyShortChars(at, verb.ending.data(), verb.ending.size());
+    FullRow& row = rows[line];
+    row.stem = verb.stem;
+    row.ending = verb.ending;
+    row.text = TextView(start, static_cast<std::size_t>(at - start));
+    row.ending_at = before.size() + verb.stem.size();
     row.ending_length = verb.ending.size();
-    put(verb.stem);
-    put(verb.ending);
+    row.cells_end_text = true;
+    row.also.clear();
+    row.used = true;
+    if (notations && HasNotation(verb.stem, verb.ending)) {
+      text_end_ = at;
+      WriteRealForms(verb, row);
+      at = text_end_;
+    }
   }
   text_end_ = at;
-  row.text = TextView(start, static_cast<std::size_t>(at - start));
-  if (!joined && !typed_notation_ && cells_hold_notation_ && HasNotation(verb.stem, verb.ending)) {
-    WriteRealForms(verb, row);
+}
+
+// lávate, lavándose: the pronoun goes onto the verb form, which may take an
+// accent or drop a letter for it.
+void FullParadigm::BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows) {
+  for (std::size_t line = 0; line < rows.size(); ++line) {
+    const Cell verb = *plan.rows[line].cell;
+    FullRow& row = rows[line];
+    joined_.assign(verb.stem).append(verb.ending);
+    const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
+    char32_t* const start = text_end_;
+    Put(enclitic_);
+    row.stem = verb.stem;
+    row.ending = verb.ending;
+    row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
+    row.ending_at = verb.stem.size();
+    row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
+    row.cells_end_text = false;
+    row.also.clear();
+    row.used = true;
   }
 }
 

@@ -127,6 +127,10 @@ struct FullParadigmResult {
 class FullParadigm {
  public:
   FullParadigm();
+  // Its rows are laid out pointing at its own cells, so it stays where it
+  // was made.
+  FullParadigm(const FullParadigm&) = delete;
+  FullParadigm& operator=(const FullParadigm&) = delete;
 
   // Conjugates `entry` as typed, once read. An infinitive followed by "se" is taken as
   // a pronominal verb. With `vos`, every form with persons gets a vos row
@@ -137,6 +141,17 @@ class FullParadigm {
   struct Cell {
     TextView stem;
     TextView ending;
+  };
+  // Where a cell is kept: a line of Views, a vos form or the participle.
+  struct CellPlace {
+    const Text* stem = nullptr;
+    const Text* ending = nullptr;
+    Cell operator*() const { return {*stem, *ending}; }
+  };
+  // A cell the paradigm writes itself.
+  struct OwnCell {
+    Text stem;
+    Text ending;
   };
 
   using Views = std::array<FormCells, kOptionCount + 1>;  // by option
@@ -151,14 +166,26 @@ class FullParadigm {
   void SuggestAccents();
   static void WriteVosPair(const Views& views, TextView verb, VosPair& into);
   void JoinHaberForms();
-  // Inline: every row asks for one, and a call returned its views through memory.
-  [[gnu::always_inline]] static Cell CellOf(const Views& views, const VosPair& vos, int option,
-                                            int person);
+  // Where the rows' text comes from and what goes before it, laid out with
+  // the rest of the rows: none of it depends on the verb.
+  struct RowPlan {
+    CellPlace cell;
+    Text before;  // "no te ", "me he ", "he "; empty when the pronoun is joined
+  };
+  struct FormPlan {
+    bool joined = false;      // the pronoun is written onto the verb form: lávate
+    bool participle = false;  // a second participle goes beside the form
+    std::array<RowPlan, std::tuple_size_v<decltype(FullForm::rows)>> rows;
+  };
+
+  static CellPlace PlaceOf(const Views& views, const VosPair& vos, int option, int person);
+  CellPlace PlaceOfRow(const FormSpec& form, int person, TextView verb) const;
   void LayOutRows(bool vos, bool pronominal);
-  void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row);
-  void BuildForm(FullForm& out);
-  [[gnu::always_inline]] void BuildRow(const FormSpec& form, FullRow& row);
-  [[gnu::always_inline]] void Compose(const FormSpec& form, Cell verb, FullRow& row);
+  void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row, RowPlan& plan);
+  void PlanAffirmativeSources();
+  void BuildForm(const FormPlan& plan, FullForm& out, bool notations);
+  void BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows, bool notations);
+  void BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows);
   void MakeRoomForTexts();
   void Put(TextView part) { text_end_ = CopyShortChars(text_end_, part.data(), part.size()); }
   void WriteRealForms(Cell verb, FullRow& row);
@@ -183,11 +210,15 @@ class FullParadigm {
     bool operator==(const Layout&) const = default;
   };
   std::optional<Layout> layout_;
+  std::array<FormPlan, kFullParadigmFormCount> plans_;
+  // Whether the affirmative imperative's rows are planned for the last verb
+  // as one the table of sources names (ir), not as any verb.
+  bool own_affirmative_sources_ = false;
   Text verb_;
   Text participle_;
   Text second_participle_;
   std::optional<Defect> defect_;  // impreso beside imprimido; empty for most verbs
-  Cell participle_cell_;
+  OwnCell participle_cell_;       // the one haber takes
   // Every row's whole text, one after the other. It is made large enough
   // for the verb before the rows are written, so it never moves under
   // their views; `text_end_` is where the next one goes.
