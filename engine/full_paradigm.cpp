@@ -85,6 +85,21 @@ int AffirmativeSource(TextView verb, int person) {
   return kSubjPresente;
 }
 
+// A row as its cell and its text make it, before any other forms or marks.
+// Inline: every row is made so, and a call would pass them through memory.
+template <typename Cell>
+[[gnu::always_inline]] inline void StartRow(Cell verb, TextView text, std::size_t verb_at,
+                                            FullRow& row) {
+  row.stem = verb.stem;
+  row.ending = verb.ending;
+  row.text = text;
+  row.ending_at = verb_at + verb.stem.size();
+  row.ending_length = verb.ending.size();
+  row.cells_end_text = true;
+  row.also.clear();
+  row.used = true;
+}
+
 bool HasOwnAffirmativeSources(TextView verb) {
   return std::ranges::any_of(kAffirmativeSources, [verb](const ImperativeSource& source) {
     return !source.verb.empty() && source.verb == verb;
@@ -199,10 +214,10 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   MakeRoomForTexts();
   if (layout_ != Layout{vos, result_.pronominal}) LayOutRows(vos, result_.pronominal);
   PlanAffirmativeSources();
-  const bool notations = cells_hold_notation_ && !typed_notation_;
-  for (std::size_t at = 0; at < result_.forms.size(); ++at) {
-    BuildForm(plans_[at], result_.forms[at], notations);
-  }
+  notations_ = cells_hold_notation_ && !typed_notation_;
+  participle_notation_ = notations_ && HasNotation(participle_cell_.stem, participle_cell_.ending);
+  for (std::size_t at = 0; at < result_.forms.size(); ++at)
+    BuildForm(plans_[at], result_.forms[at]);
   result_.form_count = result_.forms.size();
   return result_;
 }
@@ -252,6 +267,7 @@ void FullParadigm::ChooseParticiple() {
     CopyShortText(participle_cell_.stem, chosen);
     participle_cell_.ending.clear();
   }
+  CopyShortText(participle_cell_.whole, participle_cell_.stem, participle_cell_.ending);
 }
 
 void FullParadigm::WriteVosPair(const Views& views, TextView verb, VosPair& into) {
@@ -349,7 +365,8 @@ void FullParadigm::LayOutRows(bool vos, bool pronominal) {
     out.count = 0;
     out.words = WordsOfForm(form, pronominal);
     plan.joined = pronominal && form.clitic == CliticPlace::kJoinedAfter;
-    plan.participle = form.composition == Composition::kCompound || form.option == kParticipio;
+    plan.compound = form.composition == Composition::kCompound;
+    plan.participle = plan.compound || form.option == kParticipio;
     for (const int person : PersonsOf(form.persons)) {
       LayOutRow(form, person, pronominal, out.rows[out.count], plan.rows[out.count]);
       ++out.count;
@@ -358,6 +375,11 @@ void FullParadigm::LayOutRows(bool vos, bool pronominal) {
         ++out.count;
       }
     }
+  }
+  for (std::size_t at = 0; at < forms.size(); ++at) {
+    FormPlan& plan = plans_[at];
+    plan.words = std::ranges::any_of(std::span(plan.rows).first(result_.forms[at].count),
+                                     [](const RowPlan& row) { return !row.before.empty(); });
   }
   layout_ = Layout{vos, pronominal};
   own_affirmative_sources_ = false;
@@ -407,12 +429,14 @@ void FullParadigm::PlanAffirmativeSources() {
   }
 }
 
-void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out, bool notations) {
+void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out) {
   const std::span rows(out.rows.data(), out.count);
   if (plan.joined) {
     BuildJoinedRows(plan, rows);
+  } else if (plan.compound && !participle_notation_) {
+    BuildParticipleRows(plan, rows);
   } else {
-    BuildRowsAfterWords(plan, rows, notations);
+    BuildRowsAfterWords(plan, rows);
   }
   if (plan.participle && !second_participle_.empty()) {
     for (FullRow& row : rows) row.also.push_back(KeepOtherForm(row, second_participle_, {}));
@@ -423,33 +447,44 @@ void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out, bool notations
 }
 
 // Each row's text is its words, laid out before, then its cell as it is.
-// It writes through a pointer of its own: a copy of characters may alias
-// any object, and a member would be read again after each.
-void FullParadigm::BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows,
-                                       bool notations) {
+// The loops write through a pointer of their own: a copy of characters may
+// alias any object, and a member would be read again after each.
+inline void FullParadigm::BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows) {
+  const bool words = plan.words;
+  const bool notations = notations_;
   char32_t* at = text_end_;
   for (std::size_t line = 0; line < rows.size(); ++line) {
     const RowPlan& row_plan = plan.rows[line];
     const TextView before = row_plan.before;
     const Cell verb = *row_plan.cell;
     char32_t* const start = at;
-    at = CopyShortChars(at, before.data(), before.size());
+    if (words) at = CopyShortChars(at, before.data(), before.size());
     at = CopyShortChars(at, verb.stem.data(), verb.stem.size());
     at = CopyShortChars(at, verb.ending.data(), verb.ending.size());
     FullRow& row = rows[line];
-    row.stem = verb.stem;
-    row.ending = verb.ending;
-    row.text = TextView(start, static_cast<std::size_t>(at - start));
-    row.ending_at = before.size() + verb.stem.size();
-    row.ending_length = verb.ending.size();
-    row.cells_end_text = true;
-    row.also.clear();
-    row.used = true;
+    StartRow(verb, TextView(start, static_cast<std::size_t>(at - start)), before.size(), row);
     if (notations && HasNotation(verb.stem, verb.ending)) {
       text_end_ = at;
-      WriteRealForms(verb, row);
+      WriteRealForms(row);
       at = text_end_;
     }
+  }
+  text_end_ = at;
+}
+
+// Every row of a compound tense is haber's form and the participle, which
+// is copied whole.
+inline void FullParadigm::BuildParticipleRows(const FormPlan& plan, std::span<FullRow> rows) {
+  const Cell verb{participle_cell_.stem, participle_cell_.ending};
+  const TextView whole = participle_cell_.whole;
+  char32_t* at = text_end_;
+  for (std::size_t line = 0; line < rows.size(); ++line) {
+    const TextView before = plan.rows[line].before;
+    char32_t* const start = at;
+    at = CopyShortChars(at, before.data(), before.size());
+    at = CopyShortChars(at, whole.data(), whole.size());
+    StartRow(verb, TextView(start, static_cast<std::size_t>(at - start)), before.size(),
+             rows[line]);
   }
   text_end_ = at;
 }
@@ -464,21 +499,17 @@ void FullParadigm::BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows
     const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
     char32_t* const start = text_end_;
     Put(enclitic_);
-    row.stem = verb.stem;
-    row.ending = verb.ending;
-    row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
-    row.ending_at = verb.stem.size();
-    row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
+    StartRow(verb, TextView(start, static_cast<std::size_t>(text_end_ - start)), 0, row);
+    row.ending_length -= std::min(dropped, verb.ending.size());
     row.cells_end_text = false;
-    row.also.clear();
-    row.used = true;
   }
 }
 
 // "irg-/yerg" + "o": the text is the first real form (irgo), written over
 // the notation, which is at least as long; the others (yergo) follow it in
 // `also`, after the same words.
-void FullParadigm::WriteRealForms(Cell verb, FullRow& row) {
+void FullParadigm::WriteRealForms(FullRow& row) {
+  const Cell verb{row.stem, row.ending};
   char32_t* const start = text_end_ - row.text.size();
   const std::size_t notation = verb.stem.size() + verb.ending.size();
   bool first = true;

@@ -148,10 +148,12 @@ class FullParadigm {
     const Text* ending = nullptr;
     Cell operator*() const { return {*stem, *ending}; }
   };
-  // A cell the paradigm writes itself.
-  struct OwnCell {
+  // The participle haber takes, also written whole: every row of a
+  // compound tense copies it at once.
+  struct ParticipleCell {
     Text stem;
     Text ending;
+    Text whole;
   };
 
   using Views = std::array<FormCells, kOptionCount + 1>;  // by option
@@ -174,6 +176,8 @@ class FullParadigm {
   };
   struct FormPlan {
     bool joined = false;      // the pronoun is written onto the verb form: lávate
+    bool words = false;       // its rows write words before the verb form
+    bool compound = false;    // its rows show haber's participle
     bool participle = false;  // a second participle goes beside the form
     std::array<RowPlan, std::tuple_size_v<decltype(FullForm::rows)>> rows;
   };
@@ -183,12 +187,14 @@ class FullParadigm {
   void LayOutRows(bool vos, bool pronominal);
   void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row, RowPlan& plan);
   void PlanAffirmativeSources();
-  void BuildForm(const FormPlan& plan, FullForm& out, bool notations);
-  void BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows, bool notations);
+  void BuildForm(const FormPlan& plan, FullForm& out);
+  // Inline: called for each form, they are most of its work.
+  [[gnu::always_inline]] void BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows);
+  [[gnu::always_inline]] void BuildParticipleRows(const FormPlan& plan, std::span<FullRow> rows);
   void BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows);
   void MakeRoomForTexts();
   void Put(TextView part) { text_end_ = CopyShortChars(text_end_, part.data(), part.size()); }
-  void WriteRealForms(Cell verb, FullRow& row);
+  void WriteRealForms(FullRow& row);
   TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
 
   ConjugationSession session_;
@@ -218,7 +224,11 @@ class FullParadigm {
   Text participle_;
   Text second_participle_;
   std::optional<Defect> defect_;  // impreso beside imprimido; empty for most verbs
-  OwnCell participle_cell_;       // the one haber takes
+  ParticipleCell participle_cell_;
+  // Whether a cell of the verb is to be spelled out as its real forms, the
+  // participle's for the compound tenses alone.
+  bool notations_ = false;
+  bool participle_notation_ = false;
   // Every row's whole text, one after the other. It is made large enough
   // for the verb before the rows are written, so it never moves under
   // their views; `text_end_` is where the next one goes.
