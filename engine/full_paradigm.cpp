@@ -214,10 +214,7 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   MakeRoomForTexts();
   if (layout_ != Layout{vos, result_.pronominal}) LayOutRows(vos, result_.pronominal);
   PlanAffirmativeSources();
-  notations_ = cells_hold_notation_ && !typed_notation_;
-  participle_notation_ = notations_ && HasNotation(participle_cell_.stem, participle_cell_.ending);
-  for (std::size_t at = 0; at < result_.forms.size(); ++at)
-    BuildForm(plans_[at], result_.forms[at]);
+  BuildForms();
   result_.form_count = result_.forms.size();
   return result_;
 }
@@ -429,7 +426,14 @@ void FullParadigm::PlanAffirmativeSources() {
   }
 }
 
-void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out) {
+void FullParadigm::BuildForms() {
+  notations_ = cells_hold_notation_ && !typed_notation_;
+  participle_notation_ = notations_ && HasNotation(participle_cell_.stem, participle_cell_.ending);
+  for (std::size_t at = 0; at < result_.forms.size(); ++at)
+    BuildForm(plans_[at], result_.forms[at]);
+}
+
+inline void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out) {
   const std::span rows(out.rows.data(), out.count);
   if (plan.joined) {
     BuildJoinedRows(plan, rows);

@@ -187,8 +187,10 @@ class FullParadigm {
   void LayOutRows(bool vos, bool pronominal);
   void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row, RowPlan& plan);
   void PlanAffirmativeSources();
-  void BuildForm(const FormPlan& plan, FullForm& out);
-  // Inline: called for each form, they are most of its work.
+  void BuildForms();
+  // Inline: 24 forms a verb, each a few rows.
+  [[gnu::always_inline]] void BuildForm(const FormPlan& plan, FullForm& out);
+  // Inline: they are most of a form's work.
   [[gnu::always_inline]] void BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows);
   [[gnu::always_inline]] void BuildParticipleRows(const FormPlan& plan, std::span<FullRow> rows);
   void BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows);
