@@ -85,17 +85,22 @@ int AffirmativeSource(TextView verb, int person) {
   return kSubjPresente;
 }
 
-// A row as its cell and its text make it, before any other forms or marks.
+// What a row holds of its cell and its text, the verb form at `verb_at`.
 // Inline: every row is made so, and a call would pass them through memory.
 template <typename Cell>
-[[gnu::always_inline]] inline void StartRow(Cell verb, TextView text, std::size_t verb_at,
-                                            FullRow& row) {
+[[gnu::always_inline]] inline void SetRowText(Cell verb, TextView text, std::size_t verb_at,
+                                              FullRow& row) {
   row.stem = verb.stem;
   row.ending = verb.ending;
   row.text = text;
   row.ending_at = verb_at + verb.stem.size();
   row.ending_length = verb.ending.size();
-  row.cells_end_text = true;
+}
+
+// A row as most verbs leave it: in use, with no other forms, and its text
+// ending with its cell unless the pronoun is joined to it.
+void ClearMarks(bool joined, FullRow& row) {
+  row.cells_end_text = !joined;
   row.also.clear();
   row.used = true;
 }
@@ -401,12 +406,14 @@ void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, 
   const auto word = [&plan](TextView part) {
     if (!part.empty()) plan.before.append(part).push_back(U' ');
   };
-  if (form.clitic != CliticPlace::kJoinedAfter || row.clitic.empty()) {
+  const bool joined = form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
+  if (!joined) {
     if (form.composition == Composition::kImperativeNegative) word(kNegation);
     word(row.clitic);
     word(row.auxiliary);
   }
   row.verb_at = plan.before.size();
+  ClearMarks(joined, row);
 }
 
 // The table of sources may name a verb of its own (ir: vamos, not vayamos).
@@ -427,10 +434,21 @@ void FullParadigm::PlanAffirmativeSources() {
 }
 
 void FullParadigm::BuildForms() {
+  if (rows_marked_) ClearRowMarks();
   notations_ = cells_hold_notation_ && !typed_notation_;
   participle_notation_ = notations_ && HasNotation(participle_cell_.stem, participle_cell_.ending);
-  for (std::size_t at = 0; at < result_.forms.size(); ++at)
+  for (std::size_t at = 0; at < result_.forms.size(); ++at) {
     BuildForm(plans_[at], result_.forms[at]);
+  }
+  rows_marked_ = notations_ || defect_ || !second_participle_.empty();
+}
+
+void FullParadigm::ClearRowMarks() {
+  for (std::size_t at = 0; at < result_.forms.size(); ++at) {
+    FullForm& form = result_.forms[at];
+    for (FullRow& row : std::span(form.rows).first(form.count)) ClearMarks(plans_[at].joined, row);
+  }
+  rows_marked_ = false;
 }
 
 inline void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out) {
@@ -466,7 +484,7 @@ inline void FullParadigm::BuildRowsAfterWords(const FormPlan& plan, std::span<Fu
     at = CopyShortChars(at, verb.stem.data(), verb.stem.size());
     at = CopyShortChars(at, verb.ending.data(), verb.ending.size());
     FullRow& row = rows[line];
-    StartRow(verb, TextView(start, static_cast<std::size_t>(at - start)), before.size(), row);
+    SetRowText(verb, TextView(start, static_cast<std::size_t>(at - start)), before.size(), row);
     if (notations && HasNotation(verb.stem, verb.ending)) {
       text_end_ = at;
       WriteRealForms(row);
@@ -487,8 +505,8 @@ inline void FullParadigm::BuildParticipleRows(const FormPlan& plan, std::span<Fu
     char32_t* const start = at;
     at = CopyShortChars(at, before.data(), before.size());
     at = CopyShortChars(at, whole.data(), whole.size());
-    StartRow(verb, TextView(start, static_cast<std::size_t>(at - start)), before.size(),
-             rows[line]);
+    SetRowText(verb, TextView(start, static_cast<std::size_t>(at - start)), before.size(),
+               rows[line]);
   }
   text_end_ = at;
 }
@@ -503,9 +521,8 @@ void FullParadigm::BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows
     const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
     char32_t* const start = text_end_;
     Put(enclitic_);
-    StartRow(verb, TextView(start, static_cast<std::size_t>(text_end_ - start)), 0, row);
+    SetRowText(verb, TextView(start, static_cast<std::size_t>(text_end_ - start)), 0, row);
     row.ending_length -= std::min(dropped, verb.ending.size());
-    row.cells_end_text = false;
   }
 }
 

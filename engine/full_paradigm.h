@@ -188,6 +188,7 @@ class FullParadigm {
   void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row, RowPlan& plan);
   void PlanAffirmativeSources();
   void BuildForms();
+  void ClearRowMarks();
   // Inline: 24 forms a verb, each a few rows.
   [[gnu::always_inline]] void BuildForm(const FormPlan& plan, FullForm& out);
   // Inline: they are most of a form's work.
@@ -222,6 +223,10 @@ class FullParadigm {
   // Whether the affirmative imperative's rows are planned for the last verb
   // as one the table of sources names (ir), not as any verb.
   bool own_affirmative_sources_ = false;
+  // Whether the last verb marked rows as few verbs do (a form not in use,
+  // other forms, real forms written over a notation): the next one clears
+  // them first, and the others need not on every row.
+  bool rows_marked_ = false;
   Text verb_;
   Text participle_;
   Text second_participle_;
