@@ -87,14 +87,13 @@ int AffirmativeSource(TextView verb, int person) {
 
 // What a row holds of its cell and its text, the verb form at `verb_at`.
 // Inline: every row is made so, and a call would pass them through memory.
-template <typename Cell>
-[[gnu::always_inline]] inline void SetRowText(Cell verb, TextView text, std::size_t verb_at,
-                                              FullRow& row) {
-  row.stem = verb.stem;
-  row.ending = verb.ending;
+[[gnu::always_inline]] inline void SetRowText(TextView stem, TextView ending, TextView text,
+                                              std::size_t verb_at, FullRow& row) {
+  row.stem = stem;
+  row.ending = ending;
   row.text = text;
-  row.ending_at = verb_at + verb.stem.size();
-  row.ending_length = verb.ending.size();
+  row.ending_at = verb_at + stem.size();
+  row.ending_length = ending.size();
 }
 
 // A row as most verbs leave it: in use, with no other forms, and its text
@@ -289,7 +288,7 @@ void FullParadigm::JoinHaberForms() {
     auto& forms = haber_forms_[static_cast<std::size_t>(option)];
     for (int person = 0; person <= kVos; ++person) {
       Text& form = forms[static_cast<std::size_t>(person)];
-      const Cell cell = *PlaceOf(haber_, haber_vos_, option, person);
+      const Cell cell = PlaceOf(haber_, haber_vos_, option, person).Read();
       form.assign(cell.stem).append(cell.ending);
       longest_auxiliary_ = std::max(longest_auxiliary_, form.size());
     }
@@ -377,10 +376,7 @@ void FullParadigm::LayOutRows(bool vos, bool pronominal) {
         ++out.count;
       }
     }
-  }
-  for (std::size_t at = 0; at < forms.size(); ++at) {
-    FormPlan& plan = plans_[at];
-    plan.words = std::ranges::any_of(std::span(plan.rows).first(result_.forms[at].count),
+    plan.words = std::ranges::any_of(std::span(plan.rows).first(out.count),
                                      [](const RowPlan& row) { return !row.before.empty(); });
   }
   layout_ = Layout{vos, pronominal};
@@ -478,13 +474,14 @@ inline void FullParadigm::BuildRowsAfterWords(const FormPlan& plan, std::span<Fu
   for (std::size_t line = 0; line < rows.size(); ++line) {
     const RowPlan& row_plan = plan.rows[line];
     const TextView before = row_plan.before;
-    const Cell verb = *row_plan.cell;
+    const Cell verb = row_plan.cell.Read();
     char32_t* const start = at;
     if (words) at = CopyShortChars(at, before.data(), before.size());
     at = CopyShortChars(at, verb.stem.data(), verb.stem.size());
     at = CopyShortChars(at, verb.ending.data(), verb.ending.size());
     FullRow& row = rows[line];
-    SetRowText(verb, TextView(start, static_cast<std::size_t>(at - start)), before.size(), row);
+    SetRowText(verb.stem, verb.ending, TextView(start, static_cast<std::size_t>(at - start)),
+               before.size(), row);
     if (notations && HasNotation(verb.stem, verb.ending)) {
       text_end_ = at;
       WriteRealForms(row);
@@ -497,7 +494,8 @@ inline void FullParadigm::BuildRowsAfterWords(const FormPlan& plan, std::span<Fu
 // Every row of a compound tense is haber's form and the participle, which
 // is copied whole.
 inline void FullParadigm::BuildParticipleRows(const FormPlan& plan, std::span<FullRow> rows) {
-  const Cell verb{participle_cell_.stem, participle_cell_.ending};
+  const TextView stem = participle_cell_.stem;
+  const TextView ending = participle_cell_.ending;
   const TextView whole = participle_cell_.whole;
   char32_t* at = text_end_;
   for (std::size_t line = 0; line < rows.size(); ++line) {
@@ -505,7 +503,7 @@ inline void FullParadigm::BuildParticipleRows(const FormPlan& plan, std::span<Fu
     char32_t* const start = at;
     at = CopyShortChars(at, before.data(), before.size());
     at = CopyShortChars(at, whole.data(), whole.size());
-    SetRowText(verb, TextView(start, static_cast<std::size_t>(at - start)), before.size(),
+    SetRowText(stem, ending, TextView(start, static_cast<std::size_t>(at - start)), before.size(),
                rows[line]);
   }
   text_end_ = at;
@@ -515,13 +513,14 @@ inline void FullParadigm::BuildParticipleRows(const FormPlan& plan, std::span<Fu
 // accent or drop a letter for it.
 void FullParadigm::BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows) {
   for (std::size_t line = 0; line < rows.size(); ++line) {
-    const Cell verb = *plan.rows[line].cell;
+    const Cell verb = plan.rows[line].cell.Read();
     FullRow& row = rows[line];
     joined_.assign(verb.stem).append(verb.ending);
     const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
     char32_t* const start = text_end_;
     Put(enclitic_);
-    SetRowText(verb, TextView(start, static_cast<std::size_t>(text_end_ - start)), 0, row);
+    SetRowText(verb.stem, verb.ending, TextView(start, static_cast<std::size_t>(text_end_ - start)),
+               0, row);
     row.ending_length -= std::min(dropped, verb.ending.size());
   }
 }

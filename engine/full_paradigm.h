@@ -146,7 +146,7 @@ class FullParadigm {
   struct CellPlace {
     const Text* stem = nullptr;
     const Text* ending = nullptr;
-    Cell operator*() const { return {*stem, *ending}; }
+    Cell Read() const { return {*stem, *ending}; }
   };
   // The participle haber takes, also written whole: every row of a
   // compound tense copies it at once.
@@ -154,6 +154,19 @@ class FullParadigm {
     Text stem;
     Text ending;
     Text whole;
+  };
+  // Where a row's cell is kept and what it writes before it, laid out with
+  // the rest of the row: none of it depends on the verb.
+  struct RowPlan {
+    CellPlace cell;
+    Text before;  // "no te ", "me he ", "he "; empty when the pronoun is joined
+  };
+  struct FormPlan {
+    bool joined = false;      // the pronoun is written onto the verb form: lávate
+    bool words = false;       // its rows write words before the verb form
+    bool compound = false;    // its rows show haber's participle
+    bool participle = false;  // a second participle goes beside the form
+    std::array<RowPlan, std::tuple_size_v<decltype(FullForm::rows)>> rows;
   };
 
   using Views = std::array<FormCells, kOptionCount + 1>;  // by option
@@ -168,20 +181,6 @@ class FullParadigm {
   void SuggestAccents();
   static void WriteVosPair(const Views& views, TextView verb, VosPair& into);
   void JoinHaberForms();
-  // Where the rows' text comes from and what goes before it, laid out with
-  // the rest of the rows: none of it depends on the verb.
-  struct RowPlan {
-    CellPlace cell;
-    Text before;  // "no te ", "me he ", "he "; empty when the pronoun is joined
-  };
-  struct FormPlan {
-    bool joined = false;      // the pronoun is written onto the verb form: lávate
-    bool words = false;       // its rows write words before the verb form
-    bool compound = false;    // its rows show haber's participle
-    bool participle = false;  // a second participle goes beside the form
-    std::array<RowPlan, std::tuple_size_v<decltype(FullForm::rows)>> rows;
-  };
-
   static CellPlace PlaceOf(const Views& views, const VosPair& vos, int option, int person);
   CellPlace PlaceOfRow(const FormSpec& form, int person, TextView verb) const;
   void LayOutRows(bool vos, bool pronominal);
@@ -232,8 +231,8 @@ class FullParadigm {
   Text second_participle_;
   std::optional<Defect> defect_;  // impreso beside imprimido; empty for most verbs
   ParticipleCell participle_cell_;
-  // Whether a cell of the verb is to be spelled out as its real forms, the
-  // participle's for the compound tenses alone.
+  // Whether the verb's cells may hold a notation to spell out as its real
+  // forms, and whether the participle haber takes holds one.
   bool notations_ = false;
   bool participle_notation_ = false;
   // Every row's whole text, one after the other. It is made large enough
