@@ -104,6 +104,11 @@ void ClearMarks(bool joined, FullRow& row) {
   row.used = true;
 }
 
+// lávate, lavándose: a pronominal verb's pronoun is written onto these forms.
+bool JoinsPronoun(const FormSpec& form, const FullRow& row) {
+  return form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
+}
+
 bool HasOwnAffirmativeSources(TextView verb) {
   return std::ranges::any_of(kAffirmativeSources, [verb](const ImperativeSource& source) {
     return !source.verb.empty() && source.verb == verb;
@@ -355,36 +360,33 @@ void FullParadigm::MakeRoomForTexts() {
 // What a row shows besides its verb form (its person, pronoun, clitic and
 // haber's form, and so the words before the verb form) and where its cell
 // is kept are the same for every verb with the same choices of vos and
-// pronominal verb: they are laid out when those change, not for each verb.
+// pronominal verb: they are laid out when those change, not for each verb,
+// and the plans are kept for each choice.
 void FullParadigm::LayOutRows(bool vos, bool pronominal) {
+  Plans& plans = plans_by_layout_[(vos ? 2 : 0) + (pronominal ? 1 : 0)];
   const auto forms = FullParadigmForms();
   for (std::size_t at = 0; at < forms.size(); ++at) {
     const FormSpec& form = forms[at];
     FullForm& out = result_.forms[at];
-    FormPlan& plan = plans_[at];
     out.form = &form;
     out.count = 0;
     out.words = WordsOfForm(form, pronominal);
-    plan.joined = pronominal && form.clitic == CliticPlace::kJoinedAfter;
-    plan.compound = form.composition == Composition::kCompound;
-    plan.participle = plan.compound || form.option == kParticipio;
     for (const int person : PersonsOf(form.persons)) {
-      LayOutRow(form, person, pronominal, out.rows[out.count], plan.rows[out.count]);
-      ++out.count;
-      if (vos && person == kTu) {
-        LayOutRow(form, kVos, pronominal, out.rows[out.count], plan.rows[out.count]);
-        ++out.count;
-      }
+      LayOutRow(form, person, pronominal, out.rows[out.count++]);
+      if (vos && person == kTu) LayOutRow(form, kVos, pronominal, out.rows[out.count++]);
     }
-    plan.words = std::ranges::any_of(std::span(plan.rows).first(out.count),
-                                     [](const RowPlan& row) { return !row.before.empty(); });
+    FormPlan& plan = plans.forms[at];
+    if (!plans.made) PlanForm(out, pronominal, plan);
+    for (std::size_t line = 0; line < out.count; ++line) {
+      out.rows[line].verb_at = plan.rows[line].before.size();
+    }
   }
+  plans.made = true;
+  plans_ = &plans;
   layout_ = Layout{vos, pronominal};
-  own_affirmative_sources_ = false;
 }
 
-void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row,
-                             RowPlan& plan) {
+void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row) {
   row.person = person;
   const PersonName name = NameOfPerson(person, form.mood == Mood::kImperative);
   row.person_label = name.label;
@@ -397,19 +399,30 @@ void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, 
     const auto& forms = haber_forms_[static_cast<std::size_t>(form.source)];
     row.auxiliary = forms[static_cast<std::size_t>(std::max(person, 0))];
   }
-  plan.cell = PlaceOfRow(form, person, {});
-  plan.before.clear();
-  const auto word = [&plan](TextView part) {
-    if (!part.empty()) plan.before.append(part).push_back(U' ');
-  };
-  const bool joined = form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
-  if (!joined) {
-    if (form.composition == Composition::kImperativeNegative) word(kNegation);
-    word(row.clitic);
-    word(row.auxiliary);
+  ClearMarks(JoinsPronoun(form, row), row);
+}
+
+void FullParadigm::PlanForm(const FullForm& out, bool pronominal, FormPlan& plan) const {
+  const FormSpec& form = *out.form;
+  plan.joined = pronominal && form.clitic == CliticPlace::kJoinedAfter;
+  plan.compound = form.composition == Composition::kCompound;
+  plan.participle = plan.compound || form.option == kParticipio;
+  plan.words = false;
+  for (std::size_t line = 0; line < out.count; ++line) {
+    const FullRow& row = out.rows[line];
+    RowPlan& row_plan = plan.rows[line];
+    row_plan.cell = PlaceOfRow(form, row.person, {});
+    row_plan.before.clear();
+    const auto word = [&row_plan](TextView part) {
+      if (!part.empty()) row_plan.before.append(part).push_back(U' ');
+    };
+    if (!JoinsPronoun(form, row)) {
+      if (form.composition == Composition::kImperativeNegative) word(kNegation);
+      word(row.clitic);
+      word(row.auxiliary);
+    }
+    plan.words = plan.words || !row_plan.before.empty();
   }
-  row.verb_at = plan.before.size();
-  ClearMarks(joined, row);
 }
 
 // The table of sources may name a verb of its own (ir: vamos, not vayamos).
@@ -417,14 +430,14 @@ void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, 
 // the verb after it.
 void FullParadigm::PlanAffirmativeSources() {
   const bool own = HasOwnAffirmativeSources(verb_);
-  if (!own && !own_affirmative_sources_) return;
-  own_affirmative_sources_ = own;
+  if (!own && !plans_->own_affirmative_sources) return;
+  plans_->own_affirmative_sources = own;
   const TextView verb = own ? TextView(verb_) : TextView();
-  for (std::size_t at = 0; at < plans_.size(); ++at) {
+  for (std::size_t at = 0; at < result_.forms.size(); ++at) {
     const FullForm& form = result_.forms[at];
     if (form.form->composition != Composition::kImperativeAffirmative) continue;
     for (std::size_t line = 0; line < form.count; ++line) {
-      plans_[at].rows[line].cell = PlaceOfRow(*form.form, form.rows[line].person, verb);
+      plans_->forms[at].rows[line].cell = PlaceOfRow(*form.form, form.rows[line].person, verb);
     }
   }
 }
@@ -433,16 +446,16 @@ void FullParadigm::BuildForms() {
   if (rows_marked_) ClearRowMarks();
   notations_ = cells_hold_notation_ && !typed_notation_;
   participle_notation_ = notations_ && HasNotation(participle_cell_.stem, participle_cell_.ending);
-  for (std::size_t at = 0; at < result_.forms.size(); ++at) {
-    BuildForm(plans_[at], result_.forms[at]);
-  }
+  const std::span<const FormPlan> plans = plans_->forms;
+  for (std::size_t at = 0; at < plans.size(); ++at) BuildForm(plans[at], result_.forms[at]);
   rows_marked_ = notations_ || defect_ || !second_participle_.empty();
 }
 
 void FullParadigm::ClearRowMarks() {
   for (std::size_t at = 0; at < result_.forms.size(); ++at) {
     FullForm& form = result_.forms[at];
-    for (FullRow& row : std::span(form.rows).first(form.count)) ClearMarks(plans_[at].joined, row);
+    const bool joined = plans_->forms[at].joined;
+    for (FullRow& row : std::span(form.rows).first(form.count)) ClearMarks(joined, row);
   }
   rows_marked_ = false;
 }

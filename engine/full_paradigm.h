@@ -168,6 +168,15 @@ class FullParadigm {
     bool participle = false;  // a second participle goes beside the form
     std::array<RowPlan, std::tuple_size_v<decltype(FullForm::rows)>> rows;
   };
+  // The plans for one choice of vos and pronominal verb, made the first
+  // time it comes: a list of entries may switch at every verb.
+  struct Plans {
+    bool made = false;
+    // Whether the affirmative imperative's rows are planned for the last
+    // verb as one the table of sources names (ir), not as any verb.
+    bool own_affirmative_sources = false;
+    std::array<FormPlan, kFullParadigmFormCount> forms;
+  };
 
   using Views = std::array<FormCells, kOptionCount + 1>;  // by option
   // The two forms vos has of its own.
@@ -184,7 +193,8 @@ class FullParadigm {
   static CellPlace PlaceOf(const Views& views, const VosPair& vos, int option, int person);
   CellPlace PlaceOfRow(const FormSpec& form, int person, TextView verb) const;
   void LayOutRows(bool vos, bool pronominal);
-  void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row, RowPlan& plan);
+  void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row);
+  void PlanForm(const FullForm& out, bool pronominal, FormPlan& plan) const;
   void PlanAffirmativeSources();
   void BuildForms();
   void ClearRowMarks();
@@ -218,10 +228,8 @@ class FullParadigm {
     bool operator==(const Layout&) const = default;
   };
   std::optional<Layout> layout_;
-  std::array<FormPlan, kFullParadigmFormCount> plans_;
-  // Whether the affirmative imperative's rows are planned for the last verb
-  // as one the table of sources names (ir), not as any verb.
-  bool own_affirmative_sources_ = false;
+  std::array<Plans, 4> plans_by_layout_;  // without and with vos, each without and with "se"
+  Plans* plans_ = nullptr;                // the layout's
   // Whether the last verb marked rows as few verbs do (a form not in use,
   // other forms, real forms written over a notation): the next one clears
   // them first, and the others need not on every row.
