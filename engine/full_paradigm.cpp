@@ -109,13 +109,14 @@ bool JoinsPronoun(const FormSpec& form, const FullRow& row) {
   return form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
 }
 
+// Whether some row of the table is for `verb` alone.
 bool HasOwnAffirmativeSources(TextView verb) {
   return std::ranges::any_of(kAffirmativeSources, [verb](const ImperativeSource& source) {
     return !source.verb.empty() && source.verb == verb;
   });
 }
 
-// FullForm::words for `form`: what FullParadigm::LayOutRow writes before the
+// FullForm::words for `form`: what FullParadigm::PlanForm writes before the
 // verb form, but for the person.
 int WordsOfForm(const FormSpec& form, bool pronominal) {
   const int auxiliary = form.composition == Composition::kCompound ? 1 + form.source : 0;
