@@ -85,7 +85,38 @@ int AffirmativeSource(TextView verb, int person) {
   return kSubjPresente;
 }
 
-// FullForm::words for `form`: what FullParadigm::LayOutRow writes before the
+// What a row holds of its cell and its text, the verb form at `verb_at`.
+// Inline: every row is made so, and a call would pass them through memory.
+[[gnu::always_inline]] inline void SetRowText(TextView stem, TextView ending, TextView text,
+                                              std::size_t verb_at, FullRow& row) {
+  row.stem = stem;
+  row.ending = ending;
+  row.text = text;
+  row.ending_at = verb_at + stem.size();
+  row.ending_length = ending.size();
+}
+
+// A row as most verbs leave it: in use, with no other forms, and its text
+// ending with its cell unless the pronoun is joined to it.
+void ClearMarks(bool joined, FullRow& row) {
+  row.cells_end_text = !joined;
+  row.also.clear();
+  row.used = true;
+}
+
+// lávate, lavándose: a pronominal verb's pronoun is written onto these forms.
+bool JoinsPronoun(const FormSpec& form, const FullRow& row) {
+  return form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
+}
+
+// Whether some row of the table is for `verb` alone.
+bool HasOwnAffirmativeSources(TextView verb) {
+  return std::ranges::any_of(kAffirmativeSources, [verb](const ImperativeSource& source) {
+    return !source.verb.empty() && source.verb == verb;
+  });
+}
+
+// FullForm::words for `form`: what FullParadigm::PlanForm writes before the
 // verb form, but for the person.
 int WordsOfForm(const FormSpec& form, bool pronominal) {
   const int auxiliary = form.composition == Composition::kCompound ? 1 + form.source : 0;
@@ -192,7 +223,8 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   if (vos) WriteVosPair(simple_, verb_, verb_vos_);
   MakeRoomForTexts();
   if (layout_ != Layout{vos, result_.pronominal}) LayOutRows(vos, result_.pronominal);
-  for (FullForm& form : result_.forms) BuildForm(form);
+  PlanAffirmativeSources();
+  BuildForms();
   result_.form_count = result_.forms.size();
   return result_;
 }
@@ -233,12 +265,16 @@ void FullParadigm::ChooseParticiple() {
   participle_.assign(stem).append(ending);
   const TextView chosen = ParticipleWithHaber(participle_);
   if (chosen.size() == participle_.size()) {
-    participle_cell_ = {stem, ending};
+    CopyShortText(participle_cell_.stem, stem);
+    CopyShortText(participle_cell_.ending, ending);
   } else if (!ending.empty() && EndsWith(chosen, ending)) {
-    participle_cell_ = {chosen.substr(0, chosen.size() - ending.size()), ending};
+    CopyShortText(participle_cell_.stem, chosen.substr(0, chosen.size() - ending.size()));
+    CopyShortText(participle_cell_.ending, ending);
   } else {
-    participle_cell_ = {chosen, {}};
+    CopyShortText(participle_cell_.stem, chosen);
+    participle_cell_.ending.clear();
   }
+  CopyShortText(participle_cell_.whole, participle_cell_.stem, participle_cell_.ending);
 }
 
 void FullParadigm::WriteVosPair(const Views& views, TextView verb, VosPair& into) {
@@ -258,25 +294,41 @@ void FullParadigm::JoinHaberForms() {
     auto& forms = haber_forms_[static_cast<std::size_t>(option)];
     for (int person = 0; person <= kVos; ++person) {
       Text& form = forms[static_cast<std::size_t>(person)];
-      const Cell cell = CellOf(haber_, haber_vos_, option, person);
+      const Cell cell = PlaceOf(haber_, haber_vos_, option, person).Read();
       form.assign(cell.stem).append(cell.ending);
       longest_auxiliary_ = std::max(longest_auxiliary_, form.size());
     }
   }
 }
 
-inline FullParadigm::Cell FullParadigm::CellOf(const Views& views, const VosPair& vos, int option,
-                                               int person) {
+FullParadigm::CellPlace FullParadigm::PlaceOf(const Views& views, const VosPair& vos, int option,
+                                              int person) {
   const FormCells& cells = views[static_cast<std::size_t>(option)];
   const auto line = [&cells](int person) {
     const auto at = static_cast<std::size_t>(person);
-    return Cell{cells.stems[at], cells.endings[at]};
+    return CellPlace{&cells.stems[at], &cells.endings[at]};
   };
   if (person == kNoPerson) return line(0);
   if (person != kVos) return line(person);
-  if (option == kPresente) return {vos.present.stem, vos.present.ending};
-  if (option == kImperativo) return {vos.imperative.stem, vos.imperative.ending};
+  if (option == kPresente) return {&vos.present.stem, &vos.present.ending};
+  if (option == kImperativo) return {&vos.imperative.stem, &vos.imperative.ending};
   return line(kTu);
+}
+
+// `verb` empty: for any verb, as the rows are laid out.
+FullParadigm::CellPlace FullParadigm::PlaceOfRow(const FormSpec& form, int person,
+                                                 TextView verb) const {
+  switch (form.composition) {
+    case Composition::kWriter:
+      break;
+    case Composition::kCompound:
+      return {&participle_cell_.stem, &participle_cell_.ending};
+    case Composition::kImperativeAffirmative:
+      return PlaceOf(simple_, verb_vos_, AffirmativeSource(verb, person), person);
+    case Composition::kImperativeNegative:
+      return PlaceOf(simple_, verb_vos_, kSubjPresente, person);
+  }
+  return PlaceOf(simple_, verb_vos_, form.option, person);
 }
 
 // A row's text is at most "no", a pronoun and haber's form, each with its
@@ -307,9 +359,12 @@ void FullParadigm::MakeRoomForTexts() {
 }
 
 // What a row shows besides its verb form (its person, pronoun, clitic and
-// haber's form) is the same for every verb with the same choices of vos
-// and pronominal verb: it is written when those change, not for each verb.
+// haber's form, and so the words before the verb form) and where its cell
+// is kept are the same for every verb with the same choices of vos and
+// pronominal verb: they are laid out when those change, not for each verb,
+// and the plans are kept for each choice.
 void FullParadigm::LayOutRows(bool vos, bool pronominal) {
+  Plans& plans = plans_by_layout_[(vos ? 2 : 0) + (pronominal ? 1 : 0)];
   const auto forms = FullParadigmForms();
   for (std::size_t at = 0; at < forms.size(); ++at) {
     const FormSpec& form = forms[at];
@@ -321,7 +376,14 @@ void FullParadigm::LayOutRows(bool vos, bool pronominal) {
       LayOutRow(form, person, pronominal, out.rows[out.count++]);
       if (vos && person == kTu) LayOutRow(form, kVos, pronominal, out.rows[out.count++]);
     }
+    FormPlan& plan = plans.forms[at];
+    if (!plans.made) PlanForm(out, pronominal, plan);
+    for (std::size_t line = 0; line < out.count; ++line) {
+      out.rows[line].verb_at = plan.rows[line].before.size();
+    }
   }
+  plans.made = true;
+  plans_ = &plans;
   layout_ = Layout{vos, pronominal};
 }
 
@@ -338,81 +400,150 @@ void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, 
     const auto& forms = haber_forms_[static_cast<std::size_t>(form.source)];
     row.auxiliary = forms[static_cast<std::size_t>(std::max(person, 0))];
   }
+  ClearMarks(JoinsPronoun(form, row), row);
 }
 
-void FullParadigm::BuildForm(FullForm& out) {
+void FullParadigm::PlanForm(const FullForm& out, bool pronominal, FormPlan& plan) const {
   const FormSpec& form = *out.form;
-  for (FullRow& row : std::span(out.rows.data(), out.count)) BuildRow(form, row);
-}
-
-inline void FullParadigm::BuildRow(const FormSpec& form, FullRow& row) {
-  const int person = row.person;
-  row.also.clear();
-  switch (form.composition) {
-    case Composition::kWriter:
-      Compose(form, CellOf(simple_, verb_vos_, form.option, person), row);
-      break;
-    case Composition::kCompound:
-      Compose(form, participle_cell_, row);
-      break;
-    case Composition::kImperativeAffirmative:
-      Compose(form, CellOf(simple_, verb_vos_, AffirmativeSource(verb_, person), person), row);
-      break;
-    case Composition::kImperativeNegative:
-      Compose(form, CellOf(simple_, verb_vos_, kSubjPresente, person), row);
-      break;
-  }
-  row.used = !defect_ || FormInUse(*defect_, form, person, row.ending);
-  const bool participle = form.composition == Composition::kCompound || form.option == kParticipio;
-  if (participle && !second_participle_.empty()) {
-    row.also.push_back(KeepOtherForm(row, second_participle_, {}));
-  }
-}
-
-// Writes the row's whole text at text_end_, in room made beforehand. It
-// writes through a pointer of its own: a copy of characters may alias any
-// object, and a member would be read again after each.
-inline void FullParadigm::Compose(const FormSpec& form, Cell verb, FullRow& row) {
-  row.stem = verb.stem;
-  row.ending = verb.ending;
-  char32_t* const start = text_end_;
-  char32_t* at = start;
-  const auto put = [&at](TextView part) { at = CopyShortChars(at, part.data(), part.size()); };
-  const bool joined = form.clitic == CliticPlace::kJoinedAfter && !row.clitic.empty();
-  row.cells_end_text = !joined;
-  if (joined) {
-    joined_.assign(verb.stem).append(verb.ending);
-    const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
-    put(enclitic_);
-    row.verb_at = 0;
-    row.ending_at = verb.stem.size();
-    row.ending_length = verb.ending.size() - std::min(dropped, verb.ending.size());
-  } else {
-    const auto word = [&](TextView part) {
-      if (part.empty()) return;
-      put(part);
-      *at++ = U' ';
+  plan.joined = pronominal && form.clitic == CliticPlace::kJoinedAfter;
+  plan.compound = form.composition == Composition::kCompound;
+  plan.participle = plan.compound || form.option == kParticipio;
+  plan.words = false;
+  for (std::size_t line = 0; line < out.count; ++line) {
+    const FullRow& row = out.rows[line];
+    RowPlan& row_plan = plan.rows[line];
+    row_plan.cell = PlaceOfRow(form, row.person, {});
+    row_plan.before.clear();
+    const auto word = [&row_plan](TextView part) {
+      if (!part.empty()) row_plan.before.append(part).push_back(U' ');
     };
-    if (form.composition == Composition::kImperativeNegative) word(kNegation);
-    word(row.clitic);
-    word(row.auxiliary);
-    row.verb_at = static_cast<std::size_t>(at - start);
-    row.ending_at = row.verb_at + verb.stem.size();
-    row.ending_length = verb.ending.size();
-    put(verb.stem);
-    put(verb.ending);
+    if (!JoinsPronoun(form, row)) {
+      if (form.composition == Composition::kImperativeNegative) word(kNegation);
+      word(row.clitic);
+      word(row.auxiliary);
+    }
+    plan.words = plan.words || !row_plan.before.empty();
+  }
+}
+
+// The table of sources may name a verb of its own (ir: vamos, not vayamos).
+// Only for such a verb are its rows planned again, and planned back for
+// the verb after it.
+void FullParadigm::PlanAffirmativeSources() {
+  const bool own = HasOwnAffirmativeSources(verb_);
+  if (!own && !plans_->own_affirmative_sources) return;
+  plans_->own_affirmative_sources = own;
+  const TextView verb = own ? TextView(verb_) : TextView();
+  for (std::size_t at = 0; at < result_.forms.size(); ++at) {
+    const FullForm& form = result_.forms[at];
+    if (form.form->composition != Composition::kImperativeAffirmative) continue;
+    for (std::size_t line = 0; line < form.count; ++line) {
+      plans_->forms[at].rows[line].cell = PlaceOfRow(*form.form, form.rows[line].person, verb);
+    }
+  }
+}
+
+void FullParadigm::BuildForms() {
+  if (rows_marked_) ClearRowMarks();
+  notations_ = cells_hold_notation_ && !typed_notation_;
+  participle_notation_ = notations_ && HasNotation(participle_cell_.stem, participle_cell_.ending);
+  const std::span<const FormPlan> plans = plans_->forms;
+  for (std::size_t at = 0; at < plans.size(); ++at) BuildForm(plans[at], result_.forms[at]);
+  rows_marked_ = notations_ || defect_ || !second_participle_.empty();
+}
+
+void FullParadigm::ClearRowMarks() {
+  for (std::size_t at = 0; at < result_.forms.size(); ++at) {
+    FullForm& form = result_.forms[at];
+    const bool joined = plans_->forms[at].joined;
+    for (FullRow& row : std::span(form.rows).first(form.count)) ClearMarks(joined, row);
+  }
+  rows_marked_ = false;
+}
+
+inline void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out) {
+  const std::span rows(out.rows.data(), out.count);
+  if (plan.joined) {
+    BuildJoinedRows(plan, rows);
+  } else if (plan.compound && !participle_notation_) {
+    BuildParticipleRows(plan, rows);
+  } else {
+    BuildRowsAfterWords(plan, rows);
+  }
+  if (plan.participle && !second_participle_.empty()) {
+    for (FullRow& row : rows) row.also.push_back(KeepOtherForm(row, second_participle_, {}));
+  }
+  if (defect_) {
+    for (FullRow& row : rows) row.used = FormInUse(*defect_, *out.form, row.person, row.ending);
+  }
+}
+
+// Each row's text is its words, laid out before, then its cell as it is.
+// The loops write through a pointer of their own: a copy of characters may
+// alias any object, and a member would be read again after each.
+inline void FullParadigm::BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows) {
+  const bool words = plan.words;
+  const bool notations = notations_;
+  char32_t* at = text_end_;
+  for (std::size_t line = 0; line < rows.size(); ++line) {
+    const RowPlan& row_plan = plan.rows[line];
+    const TextView before = row_plan.before;
+    const Cell verb = row_plan.cell.Read();
+    char32_t* const start = at;
+    if (words) at = CopyShortChars(at, before.data(), before.size());
+    at = CopyShortChars(at, verb.stem.data(), verb.stem.size());
+    at = CopyShortChars(at, verb.ending.data(), verb.ending.size());
+    FullRow& row = rows[line];
+    SetRowText(verb.stem, verb.ending, TextView(start, static_cast<std::size_t>(at - start)),
+               before.size(), row);
+    if (notations && HasNotation(verb.stem, verb.ending)) {
+      text_end_ = at;
+      WriteRealForms(row);
+      at = text_end_;
+    }
   }
   text_end_ = at;
-  row.text = TextView(start, static_cast<std::size_t>(at - start));
-  if (!joined && !typed_notation_ && cells_hold_notation_ && HasNotation(verb.stem, verb.ending)) {
-    WriteRealForms(verb, row);
+}
+
+// Every row of a compound tense is haber's form and the participle, which
+// is copied whole.
+inline void FullParadigm::BuildParticipleRows(const FormPlan& plan, std::span<FullRow> rows) {
+  const TextView stem = participle_cell_.stem;
+  const TextView ending = participle_cell_.ending;
+  const TextView whole = participle_cell_.whole;
+  char32_t* at = text_end_;
+  for (std::size_t line = 0; line < rows.size(); ++line) {
+    const TextView before = plan.rows[line].before;
+    char32_t* const start = at;
+    at = CopyShortChars(at, before.data(), before.size());
+    at = CopyShortChars(at, whole.data(), whole.size());
+    SetRowText(stem, ending, TextView(start, static_cast<std::size_t>(at - start)), before.size(),
+               rows[line]);
+  }
+  text_end_ = at;
+}
+
+// lávate, lavándose: the pronoun goes onto the verb form, which may take an
+// accent or drop a letter for it.
+void FullParadigm::BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows) {
+  for (std::size_t line = 0; line < rows.size(); ++line) {
+    const Cell verb = plan.rows[line].cell.Read();
+    FullRow& row = rows[line];
+    joined_.assign(verb.stem).append(verb.ending);
+    const std::size_t dropped = AttachEnclitic(verb_, joined_, row.clitic, enclitic_);
+    char32_t* const start = text_end_;
+    Put(enclitic_);
+    SetRowText(verb.stem, verb.ending, TextView(start, static_cast<std::size_t>(text_end_ - start)),
+               0, row);
+    row.ending_length -= std::min(dropped, verb.ending.size());
   }
 }
 
 // "irg-/yerg" + "o": the text is the first real form (irgo), written over
 // the notation, which is at least as long; the others (yergo) follow it in
 // `also`, after the same words.
-void FullParadigm::WriteRealForms(Cell verb, FullRow& row) {
+void FullParadigm::WriteRealForms(FullRow& row) {
+  const Cell verb{row.stem, row.ending};
   char32_t* const start = text_end_ - row.text.size();
   const std::size_t notation = verb.stem.size() + verb.ending.size();
   bool first = true;

@@ -127,6 +127,10 @@ struct FullParadigmResult {
 class FullParadigm {
  public:
   FullParadigm();
+  // Its rows are laid out pointing at its own cells, so it stays where it
+  // was made.
+  FullParadigm(const FullParadigm&) = delete;
+  FullParadigm& operator=(const FullParadigm&) = delete;
 
   // Conjugates `entry` as typed, once read. An infinitive followed by "se" is taken as
   // a pronominal verb. With `vos`, every form with persons gets a vos row
@@ -137,6 +141,41 @@ class FullParadigm {
   struct Cell {
     TextView stem;
     TextView ending;
+  };
+  // Where a cell is kept: a line of Views, a vos form or the participle.
+  struct CellPlace {
+    const Text* stem = nullptr;
+    const Text* ending = nullptr;
+    Cell Read() const { return {*stem, *ending}; }
+  };
+  // The participle haber takes, also written whole: every row of a
+  // compound tense copies it at once.
+  struct ParticipleCell {
+    Text stem;
+    Text ending;
+    Text whole;
+  };
+  // Where a row's cell is kept and what it writes before it, laid out with
+  // the rest of the row: none of it depends on the verb.
+  struct RowPlan {
+    CellPlace cell;
+    Text before;  // "no te ", "me he ", "he "; empty when the pronoun is joined
+  };
+  struct FormPlan {
+    bool joined = false;      // the pronoun is written onto the verb form: lávate
+    bool words = false;       // its rows write words before the verb form
+    bool compound = false;    // its rows show haber's participle
+    bool participle = false;  // a second participle goes beside the form
+    std::array<RowPlan, std::tuple_size_v<decltype(FullForm::rows)>> rows;
+  };
+  // The plans for one choice of vos and pronominal verb, made the first
+  // time it comes: a list of entries may switch at every verb.
+  struct Plans {
+    bool made = false;
+    // Whether the affirmative imperative's rows are planned for the last
+    // verb as one the table of sources names (ir), not as any verb.
+    bool own_affirmative_sources = false;
+    std::array<FormPlan, kFullParadigmFormCount> forms;
   };
 
   using Views = std::array<FormCells, kOptionCount + 1>;  // by option
@@ -151,17 +190,23 @@ class FullParadigm {
   void SuggestAccents();
   static void WriteVosPair(const Views& views, TextView verb, VosPair& into);
   void JoinHaberForms();
-  // Inline: every row asks for one, and a call returned its views through memory.
-  [[gnu::always_inline]] static Cell CellOf(const Views& views, const VosPair& vos, int option,
-                                            int person);
+  static CellPlace PlaceOf(const Views& views, const VosPair& vos, int option, int person);
+  CellPlace PlaceOfRow(const FormSpec& form, int person, TextView verb) const;
   void LayOutRows(bool vos, bool pronominal);
   void LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row);
-  void BuildForm(FullForm& out);
-  [[gnu::always_inline]] void BuildRow(const FormSpec& form, FullRow& row);
-  [[gnu::always_inline]] void Compose(const FormSpec& form, Cell verb, FullRow& row);
+  void PlanForm(const FullForm& out, bool pronominal, FormPlan& plan) const;
+  void PlanAffirmativeSources();
+  void BuildForms();
+  void ClearRowMarks();
+  // Inline: 24 forms a verb, each a few rows.
+  [[gnu::always_inline]] void BuildForm(const FormPlan& plan, FullForm& out);
+  // Inline: they are most of a form's work.
+  [[gnu::always_inline]] void BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows);
+  [[gnu::always_inline]] void BuildParticipleRows(const FormPlan& plan, std::span<FullRow> rows);
+  void BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows);
   void MakeRoomForTexts();
   void Put(TextView part) { text_end_ = CopyShortChars(text_end_, part.data(), part.size()); }
-  void WriteRealForms(Cell verb, FullRow& row);
+  void WriteRealForms(FullRow& row);
   TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
 
   ConjugationSession session_;
@@ -183,11 +228,21 @@ class FullParadigm {
     bool operator==(const Layout&) const = default;
   };
   std::optional<Layout> layout_;
+  std::array<Plans, 4> plans_by_layout_;  // without and with vos, each without and with "se"
+  Plans* plans_ = nullptr;                // the layout's
+  // Whether the last verb marked rows as few verbs do (a form not in use,
+  // other forms, real forms written over a notation): the next one clears
+  // them first, and the others need not on every row.
+  bool rows_marked_ = false;
   Text verb_;
   Text participle_;
   Text second_participle_;
   std::optional<Defect> defect_;  // impreso beside imprimido; empty for most verbs
-  Cell participle_cell_;
+  ParticipleCell participle_cell_;
+  // Whether the verb's cells may hold a notation to spell out as its real
+  // forms, and whether the participle haber takes holds one.
+  bool notations_ = false;
+  bool participle_notation_ = false;
   // Every row's whole text, one after the other. It is made large enough
   // for the verb before the rows are written, so it never moves under
   // their views; `text_end_` is where the next one goes.
