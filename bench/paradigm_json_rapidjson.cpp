@@ -85,7 +85,7 @@ void WriteForm(Writer& json, const FullForm& form) {
 
 }  // namespace
 
-void AppendParadigmJsonRapidjson(const FullParadigmResult& paradigm, std::string& out) {
+std::string_view ParadigmJsonLineRapidjson(const FullParadigmResult& paradigm) {
   // Both kept from one line to the next, as the library allows, so that
   // neither allocates once grown.
   static rapidjson::StringBuffer buffer;
@@ -117,7 +117,8 @@ void AppendParadigmJsonRapidjson(const FullParadigmResult& paradigm, std::string
   for (const FullForm& form : paradigm.Forms()) WriteForm(json, form);
   json.EndArray();
   json.EndObject();
-  out.append(buffer.GetString(), buffer.GetSize());
+  buffer.Put('\n');
+  return {buffer.GetString(), buffer.GetSize()};
 }
 
 }  // namespace flexoria

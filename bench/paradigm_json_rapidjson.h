@@ -5,12 +5,13 @@
 // a benchmark weighs our own writer against the library's in the same run.
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "engine/full_paradigm.h"
 
 namespace flexoria {
 
-void AppendParadigmJsonRapidjson(const FullParadigmResult& paradigm, std::string& out);
+// The line, with its line break, in a buffer the next call reuses.
+std::string_view ParadigmJsonLineRapidjson(const FullParadigmResult& paradigm);
 
 }  // namespace flexoria

@@ -78,23 +78,20 @@ void BM_FullParadigm(benchmark::State& bench) {
 
 BENCHMARK(BM_FullParadigm)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-// Every form of every word, one JSON line each into one buffer that a
-// writer would flush per line. After the first pass every buffer has its
-// size, so the counter of allocations per verb shows what steady state costs.
-template <void (*kAppendLine)(const FullParadigmResult&, std::string&)>
+// Every form of every word, one JSON line each, written where a writer
+// would flush it from. After the first pass every buffer has its size, so
+// the counter of allocations per verb shows what steady state costs.
+template <std::string_view (*kLine)(const FullParadigmResult&)>
 void JsonLines(benchmark::State& bench) {
   const std::vector<TextView> words = LexiconWords();
   FullParadigm paradigm;
-  std::string line;
   std::int64_t bytes = 0;
   std::int64_t allocations = 0;
   bool vos = bench.range(0) != 0;
   for (auto _ : bench) {
     const std::int64_t before = AllocationCount();
     for (TextView word : words) {
-      line.clear();
-      kAppendLine(paradigm.Conjugate(word, vos), line);
-      line += '\n';
+      const std::string_view line = kLine(paradigm.Conjugate(word, vos));
       benchmark::DoNotOptimize(line.data());
       bytes += static_cast<std::int64_t>(line.size());
     }
@@ -110,30 +107,28 @@ void JsonLines(benchmark::State& bench) {
       static_cast<double>(allocations) / iterations / static_cast<double>(words.size());
 }
 
-void AppendWholeParadigm(const FullParadigmResult& paradigm, std::string& out) {
+// Our own writer, as `flexoria-cli conjugate --json -` runs it.
+std::string_view ParadigmJsonLine(const FullParadigmResult& paradigm) {
   static ParadigmJson json;
-  json.Append(paradigm, nullptr, out);
+  static JsonOutput line;
+  line.clear();
+  json.Append(paradigm, nullptr, line);
+  line.Append("\n");
+  return line.view();
 }
 
-// Our own writer, as `flexoria-cli conjugate --json -` runs it.
-void BM_FullParadigmJsonLines(benchmark::State& bench) { JsonLines<AppendWholeParadigm>(bench); }
+void BM_FullParadigmJsonLines(benchmark::State& bench) { JsonLines<ParadigmJsonLine>(bench); }
 
 // The same lines through RapidJSON's Writer. It first checks that the two
 // write the same bytes for every verb, and counts the verbs they differ on.
 void BM_FullParadigmJsonLinesRapidjson(benchmark::State& bench) {
   FullParadigm paradigm;
-  std::string ours;
-  std::string theirs;
   std::int64_t differing = 0;
   for (TextView word : LexiconWords()) {
     const FullParadigmResult& result = paradigm.Conjugate(word, bench.range(0) != 0);
-    ours.clear();
-    theirs.clear();
-    AppendWholeParadigm(result, ours);
-    AppendParadigmJsonRapidjson(result, theirs);
-    differing += ours != theirs ? 1 : 0;
+    differing += ParadigmJsonLine(result) != ParadigmJsonLineRapidjson(result) ? 1 : 0;
   }
-  JsonLines<AppendParadigmJsonRapidjson>(bench);
+  JsonLines<ParadigmJsonLineRapidjson>(bench);
   bench.counters["verbs_written_differently"] = static_cast<double>(differing);
 }
 

@@ -46,8 +46,8 @@ class Conjugator {
     if (request_.json) {
       json_.clear();
       paradigm_json_.Append(paradigm, request_.form, json_);
-      json_ += '\n';
-      out_ << json_;
+      json_.Append("\n");
+      out_ << json_.view();
     } else if (paradigm.conjugated()) {
       if (shown_any_) out_ << '\n';
       WriteParadigmTable(out_, paradigm, request_.form, {request_.colour, request_.width});
@@ -63,7 +63,7 @@ class Conjugator {
   std::ostream& out_;
   std::ostream& err_;
   FullParadigm paradigm_;
-  std::string json_;
+  JsonOutput json_;
   ParadigmJson paradigm_json_;
   bool shown_any_ = false;
   bool refused_ = false;

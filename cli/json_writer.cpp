@@ -29,8 +29,25 @@ char* WriteKey(std::string_view name, bool comma, char* at) {
 }  // namespace
 
 void JsonWriter::Flush() {
-  out_.append(buffer_, at_);
-  at_ = buffer_;
+  if (output_ != nullptr) {
+    output_->KeepTo(at_);
+  } else {
+    string_->append(buffer_, at_);
+    at_ = buffer_;
+  }
+}
+
+// A string's buffer is emptied into it; an output grows by a buffer's
+// size at least, so that it grows seldom.
+void JsonWriter::Refill(std::size_t bytes) {
+  Flush();
+  if (output_ != nullptr) TakeRoom(std::max(bytes, kBufferSize));
+}
+
+void JsonWriter::TakeRoom(std::size_t bytes) {
+  const JsonOutput::Room room = output_->MakeRoom(bytes);
+  at_ = room.begin;
+  end_ = room.end;
 }
 
 // Bytes copied as they are (ASCII of our own, or UTF-8 already checked);
@@ -38,7 +55,7 @@ void JsonWriter::Flush() {
 void JsonWriter::PutBytes(std::string_view text) {
   while (!text.empty()) {
     Room(std::min(text.size(), kBufferSize));
-    const auto room = static_cast<std::size_t>(buffer_ + kBufferSize - at_);
+    const auto room = static_cast<std::size_t>(end_ - at_);
     const std::string_view piece = text.substr(0, room);
     at_ = std::copy(piece.begin(), piece.end(), at_);
     text.remove_prefix(piece.size());

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes JSON into a reused string: compact, escaping only what JSON
-// requires, other characters as UTF-8. The text goes through a buffer of
-// the writer's own and reaches the string when the writer is flushed or
-// destroyed: a sweep writes millions of short strings, and appending each
-// on its own costs more than its characters.
+// Writes JSON, compact, escaping only what JSON requires, other characters
+// as UTF-8. Into a JsonOutput it writes in place; into a string, through a
+// buffer of the writer's own that reaches the string when the writer is
+// flushed or destroyed: a sweep writes millions of short strings, and
+// appending each on its own costs more than its characters.
 #pragma once
 
 #include <array>
@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/json_output.h"
 #include "core/text.h"
 
 namespace flexoria {
@@ -42,7 +43,8 @@ class JsonKey {
 
 class JsonWriter {
  public:
-  explicit JsonWriter(std::string& out) : out_(out) {}
+  explicit JsonWriter(std::string& out) : string_(&out) {}
+  explicit JsonWriter(JsonOutput& out) : output_(&out) { TakeRoom(kBufferSize); }
   ~JsonWriter() { Flush(); }
   JsonWriter(const JsonWriter&) = delete;
   JsonWriter& operator=(const JsonWriter&) = delete;
@@ -73,7 +75,7 @@ class JsonWriter {
   // A column as displayed: each cell after a line break.
   void Column(std::string_view key, std::span<const Text> cells, TextView line_break);
 
-  // Appends what is written so far to the string.
+  // Hands what is written so far to the string or the output.
   void Flush();
 
   // A character takes at most six bytes: \u00xx, or four bytes of UTF-8.
@@ -100,8 +102,10 @@ class JsonWriter {
   // Each call below makes room for all it writes at once, then writes
   // without looking; a text too long for the buffer goes in pieces.
   void Room(std::size_t bytes) {
-    if (static_cast<std::size_t>(buffer_ + kBufferSize - at_) < bytes) Flush();
+    if (static_cast<std::size_t>(end_ - at_) < bytes) Refill(bytes);
   }
+  void Refill(std::size_t bytes);
+  void TakeRoom(std::size_t bytes);
   bool Fits(std::size_t bytes) const { return bytes <= kBufferSize; }
   void Put(char c) { *at_++ = c; }
   void PutBytes(std::string_view text);
@@ -114,10 +118,12 @@ class JsonWriter {
   void PutQuoted(TextView text);
   void PutUtf8(std::string_view utf8);
 
-  std::string& out_;
+  std::string* string_ = nullptr;
+  JsonOutput* output_ = nullptr;
   bool first_ = true;
-  char buffer_[kBufferSize];
+  char buffer_[kBufferSize];  // for a string only
   char* at_ = buffer_;
+  char* end_ = buffer_ + kBufferSize;
 };
 
 }  // namespace flexoria

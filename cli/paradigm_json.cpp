@@ -199,7 +199,7 @@ void ParadigmJson::MakeFrame(bool imperative, int words, const FullRow& row, Row
 }
 
 void ParadigmJson::Append(const FullParadigmResult& paradigm, const FormSpec* only,
-                          std::string& out) {
+                          JsonOutput& out) {
   participle_.Forget();
   JsonWriter json(out);
   json.BeginObject();

@@ -72,7 +72,7 @@ class ParadigmJson {
 
   // Appends the object for `paradigm` to `out`, without a line break; only
   // the form `only` when it is not null.
-  void Append(const FullParadigmResult& paradigm, const FormSpec* only, std::string& out);
+  void Append(const FullParadigmResult& paradigm, const FormSpec* only, JsonOutput& out);
 
  private:
   void WriteForm(JsonWriter& json, const FullForm& form);
