@@ -6,7 +6,7 @@
 
 namespace flexoria {
 
-JsonOutput::Room JsonOutput::MakeRoom(std::size_t bytes) {
+JsonOutput::FreeBytes JsonOutput::MakeFree(std::size_t bytes) {
   if (capacity_ - size_ < bytes) {
     const std::size_t capacity = std::max(size_ + bytes, 2 * capacity_);
     // Left unwritten: the writer writes every byte it keeps.
@@ -19,8 +19,8 @@ JsonOutput::Room JsonOutput::MakeRoom(std::size_t bytes) {
 }
 
 void JsonOutput::Append(std::string_view text) {
-  const Room room = MakeRoom(text.size());
-  if (!text.empty()) std::memcpy(room.begin, text.data(), text.size());
+  const FreeBytes free = MakeFree(text.size());
+  if (!text.empty()) std::memcpy(free.begin, text.data(), text.size());
   size_ += text.size();
 }
 

@@ -22,15 +22,14 @@ class JsonOutput {
   void clear() { size_ = 0; }
   void Append(std::string_view text);
 
-  // For a writer: room for at least `bytes` after what is kept, returned as
-  // the free bytes from where the text kept ends. Moves the text, so no
-  // pointer into it stays good.
-  struct Room {
+  // For a writer: at least `bytes` free bytes after the text kept, from
+  // where it ends. Growing moves the text, so no pointer into it stays good.
+  struct FreeBytes {
     char* begin;
     char* end;
   };
-  Room MakeRoom(std::size_t bytes);
-  // What the writer wrote up to `end`, a pointer into the last Room, is kept.
+  FreeBytes MakeFree(std::size_t bytes);
+  // Keeps what a writer wrote into the last FreeBytes, up to `end`.
   void KeepTo(const char* end) { size_ = static_cast<std::size_t>(end - bytes_.get()); }
 
  private:

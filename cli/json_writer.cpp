@@ -45,9 +45,9 @@ void JsonWriter::Refill(std::size_t bytes) {
 }
 
 void JsonWriter::TakeRoom(std::size_t bytes) {
-  const JsonOutput::Room room = output_->MakeRoom(bytes);
-  at_ = room.begin;
-  end_ = room.end;
+  const JsonOutput::FreeBytes free = output_->MakeFree(bytes);
+  at_ = free.begin;
+  end_ = free.end;
 }
 
 // Bytes copied as they are (ASCII of our own, or UTF-8 already checked);

@@ -11,11 +11,18 @@
 namespace flexoria::testing {
 namespace {
 
+// Written into a string, through the writer's buffer, and in place into
+// a JsonOutput, which must come to the same bytes.
 std::string Written(TextView text) {
   std::string out;
-  JsonWriter json(out);
-  json.String("k", text);
-  json.Flush();
+  JsonOutput in_place;
+  const auto write = [text](auto& into) {
+    JsonWriter json(into);
+    json.String("k", text);
+  };
+  write(out);
+  write(in_place);
+  EXPECT_EQ(in_place.view(), out);
   return out;
 }
 
