@@ -196,15 +196,14 @@ void JsonWriter::PutUtf8(std::string_view utf8) {
 }
 
 void JsonWriter::Verbatim(std::string_view members) {
-  if (!Fits(members.size() + 1)) {
-    Room(1);
-    Separate();
+  const bool at_once = Fits(members.size() + 1);
+  Room(at_once ? members.size() + 1 : 1);
+  Separate();
+  if (!at_once) {
     PutBytes(members);
     return;
   }
   // Most are a form's opening or a row's members, copied for every verb.
-  Room(members.size() + 1);
-  Separate();
   CopyShort(at_, members.data(), members.size());
   at_ += members.size();
 }

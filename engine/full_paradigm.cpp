@@ -222,7 +222,7 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   cells_hold_notation_ = StateHoldsNotation(session_.state());
   if (vos) WriteVosPair(simple_, verb_, verb_vos_);
   MakeRoomForTexts();
-  if (layout_ != Layout{vos, result_.pronominal}) LayOutRows(vos, result_.pronominal);
+  if (plans_ != &PlansFor(vos, result_.pronominal)) LayOutRows(vos, result_.pronominal);
   PlanAffirmativeSources();
   BuildForms();
   result_.form_count = result_.forms.size();
@@ -364,7 +364,7 @@ void FullParadigm::MakeRoomForTexts() {
 // pronominal verb: they are laid out when those change, not for each verb,
 // and the plans are kept for each choice.
 void FullParadigm::LayOutRows(bool vos, bool pronominal) {
-  Plans& plans = plans_by_layout_[(vos ? 2 : 0) + (pronominal ? 1 : 0)];
+  Plans& plans = PlansFor(vos, pronominal);
   const auto forms = FullParadigmForms();
   for (std::size_t at = 0; at < forms.size(); ++at) {
     const FormSpec& form = forms[at];
@@ -384,7 +384,6 @@ void FullParadigm::LayOutRows(bool vos, bool pronominal) {
   }
   plans.made = true;
   plans_ = &plans;
-  layout_ = Layout{vos, pronominal};
 }
 
 void FullParadigm::LayOutRow(const FormSpec& form, int person, bool pronominal, FullRow& row) {

@@ -221,15 +221,13 @@ class FullParadigm {
   std::array<std::array<Text, 7>, kOptionCount + 1> haber_forms_;
   std::size_t longest_auxiliary_ = 0;
   FullParadigmResult result_;
-  // The choices the rows were last laid out for (LayOutRows).
-  struct Layout {
-    bool vos = false;
-    bool pronominal = false;
-    bool operator==(const Layout&) const = default;
-  };
-  std::optional<Layout> layout_;
-  std::array<Plans, 4> plans_by_layout_;  // without and with vos, each without and with "se"
-  Plans* plans_ = nullptr;                // the layout's
+  // The plans for each choice of vos and "se" (PlansFor), and those the
+  // rows were last laid out for (LayOutRows); null before the first verb.
+  std::array<Plans, 4> plans_by_layout_;
+  Plans* plans_ = nullptr;
+  Plans& PlansFor(bool vos, bool pronominal) {
+    return plans_by_layout_[(vos ? 2 : 0) + (pronominal ? 1 : 0)];
+  }
   // Whether the last verb marked rows as few verbs do (a form not in use,
   // other forms, real forms written over a notation): the next one clears
   // them first, and the others need not on every row.
