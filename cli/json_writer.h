@@ -44,6 +44,8 @@ class JsonKey {
 class JsonWriter {
  public:
   explicit JsonWriter(std::string& out) : string_(&out) {}
+  // In place: `out` takes nothing else until the writer is destroyed, which
+  // keeps what it wrote.
   explicit JsonWriter(JsonOutput& out) : output_(&out) { TakeRoom(kBufferSize); }
   ~JsonWriter() { Flush(); }
   JsonWriter(const JsonWriter&) = delete;
