@@ -110,11 +110,7 @@ void JsonLines(benchmark::State& bench) {
 // Our own writer, as `flexoria-cli conjugate --json -` runs it.
 std::string_view ParadigmJsonLine(const FullParadigmResult& paradigm) {
   static ParadigmJson json;
-  static JsonOutput line;
-  line.clear();
-  json.Append(paradigm, nullptr, line);
-  line.Append("\n");
-  return line.view();
+  return json.Line(paradigm, nullptr);
 }
 
 void BM_FullParadigmJsonLines(benchmark::State& bench) { JsonLines<ParadigmJsonLine>(bench); }

@@ -44,10 +44,7 @@ class Conjugator {
       err_ << EncodeUtf8(paradigm.entry) << ": " << kCannotConjugate << '\n';
     }
     if (request_.json) {
-      json_.clear();
-      paradigm_json_.Append(paradigm, request_.form, json_);
-      json_.Append("\n");
-      out_ << json_.view();
+      out_ << paradigm_json_.Line(paradigm, request_.form);
     } else if (paradigm.conjugated()) {
       if (shown_any_) out_ << '\n';
       WriteParadigmTable(out_, paradigm, request_.form, {request_.colour, request_.width});
@@ -63,7 +60,6 @@ class Conjugator {
   std::ostream& out_;
   std::ostream& err_;
   FullParadigm paradigm_;
-  JsonOutput json_;
   ParadigmJson paradigm_json_;
   bool shown_any_ = false;
   bool refused_ = false;

@@ -15,9 +15,6 @@ namespace flexoria {
 class JsonOutput {
  public:
   std::string_view view() const { return {bytes_.get(), size_}; }
-  const char* data() const { return bytes_.get(); }
-  std::size_t size() const { return size_; }
-  bool empty() const { return size_ == 0; }
   // Keeps the room, for the next line.
   void clear() { size_ = 0; }
   void Append(std::string_view text);

@@ -198,6 +198,13 @@ void ParadigmJson::MakeFrame(bool imperative, int words, const FullRow& row, Row
   frame.text_start.resize(opening + static_cast<std::size_t>(WriteJsonText(before, start) - start));
 }
 
+std::string_view ParadigmJson::Line(const FullParadigmResult& paradigm, const FormSpec* only) {
+  line_.clear();
+  Append(paradigm, only, line_);
+  line_.Append("\n");
+  return line_.view();
+}
+
 void ParadigmJson::Append(const FullParadigmResult& paradigm, const FormSpec* only,
                           JsonOutput& out) {
   participle_.Forget();

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/json_output.h"
 #include "cli/json_writer.h"
 #include "core/short_copy.h"
 #include "engine/full_paradigm.h"
@@ -70,11 +71,13 @@ class ParadigmJson {
  public:
   ParadigmJson();
 
-  // Appends the object for `paradigm` to `out`, without a line break; only
-  // the form `only` when it is not null.
-  void Append(const FullParadigmResult& paradigm, const FormSpec* only, JsonOutput& out);
+  // The object for `paradigm` as a line of JSON Lines, its line break
+  // included, in a buffer the next line reuses; only the form `only` when
+  // it is not null.
+  std::string_view Line(const FullParadigmResult& paradigm, const FormSpec* only);
 
  private:
+  void Append(const FullParadigmResult& paradigm, const FormSpec* only, JsonOutput& out);
   void WriteForm(JsonWriter& json, const FullForm& form);
   const RowFrame& FrameOf(std::size_t form_at, bool imperative, int words, const FullRow& row) {
     RowFrame& frame = frames_[form_at * kFrameSlots + FrameSlot(row)];
@@ -91,6 +94,7 @@ class ParadigmJson {
   }
 
   std::vector<RowFrame> frames_;  // by form, person and whether a clitic is written
+  JsonOutput line_;
   SharedCell participle_;
 };
 

@@ -258,9 +258,8 @@ TEST(ParadigmJson, SimpleRowsRepeatTheirCellsShortLongOrEscaped) {
   FullParadigm paradigm;
   ParadigmJson writer;
   for (const std::string& entry : {std::string("ha\"blar"), std::string(1000, 'a') + "blar"}) {
-    JsonOutput out;
-    writer.Append(paradigm.Conjugate(DecodeUtf8(entry).value(), false), nullptr, out);
-    const Json json = Json::parse(out.view());
+    const Json json =
+        Json::parse(writer.Line(paradigm.Conjugate(DecodeUtf8(entry).value(), false), nullptr));
     ASSERT_FALSE(json["forms"].empty()) << entry.size();
     const Json& rows = json["forms"][0]["rows"];
     EXPECT_EQ(rows.size(), 6u);
