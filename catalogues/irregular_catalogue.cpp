@@ -81,6 +81,7 @@ void Write(Text& slot, const SlotValue& value, TextView prefix) {
 void ApplyAll(std::span<const Assignment> assignments, TextView prefix, ConjugationState& state) {
   for (const Assignment& assignment : assignments) {
     Write(state.*assignment.slot, assignment.value, prefix);
+    state.HoldsNotation = state.HoldsNotation || assignment.value.notation;
   }
 }
 

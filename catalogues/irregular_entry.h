@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 
+#include "core/cell_notation.h"
 #include "core/conjugation_state.h"
 
 namespace flexoria::irregular {
@@ -61,13 +62,20 @@ enum class ValueShape : std::uint8_t {
 };
 
 struct SlotValue {
+  constexpr SlotValue(ValueShape shape, TextView text, TextView opening = {})
+      : shape(shape),
+        text(text),
+        opening(opening),
+        notation(HoldsNotationMarks(text) || HoldsNotationMarks(opening)) {}
+
   ValueShape shape;
   TextView text;
   TextView opening;
+  bool notation;  // in a cell's notation: "irg-/yerg", "(i)ó", "(" + prefix
 };
 
-constexpr SlotValue Lit(TextView text) { return {ValueShape::kLiteral, text, {}}; }
-constexpr SlotValue P(TextView fragment = {}) { return {ValueShape::kPrefixed, fragment, {}}; }
+constexpr SlotValue Lit(TextView text) { return {ValueShape::kLiteral, text}; }
+constexpr SlotValue P(TextView fragment = {}) { return {ValueShape::kPrefixed, fragment}; }
 constexpr SlotValue PrefixTwice(TextView opening, TextView middle) {
   return {ValueShape::kPrefixTwice, middle, opening};
 }

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogues/stem_change.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <unordered_map>
 
 #include "catalogues/stem_change_tables.h"
+#include "core/cell_notation.h"
 #include "core/match_kind.h"
 
 namespace flexoria {
@@ -42,6 +44,18 @@ Rewrite RewriteOf(const SingleFormClass& c) { return {c.cut, {c.fragment, c.frag
 Rewrite RewriteOf(const ThreeFormClass& c) {
   return {c.cut, {c.stressed, c.stressed_before_e, c.unstressed_before_e}};
 }
+
+// No fragment is in a cell's notation: the state's HoldsNotation is the
+// irregular catalogue's to set.
+constexpr bool WritesNoNotation() {
+  const auto plain = [](TextView fragment) { return !HoldsNotationMarks(fragment); };
+  return std::ranges::all_of(kSingleFormClasses,
+                             [&](const SingleFormClass& c) { return plain(c.fragment); }) &&
+         std::ranges::all_of(kThreeFormClasses, [&](const ThreeFormClass& c) {
+           return plain(c.stressed) && plain(c.stressed_before_e) && plain(c.unstressed_before_e);
+         });
+}
+static_assert(WritesNoNotation());
 
 using RewriteIndex = std::unordered_map<TextView, Rewrite>;
 

@@ -10,6 +10,12 @@
 
 namespace flexoria {
 
+// Whether `text` holds a mark of the notation, a slash or an opening
+// bracket: every cell that stands for several forms does, no single form.
+constexpr bool HoldsNotationMarks(TextView text) {
+  return text.find_first_of(U"/(") != TextView::npos;
+}
+
 // Calls `visit` with each stem and ending that a cell's notation stands for:
 // "roig/roy/ro" + "o", "hinch" + "(i)ó", "(val)  val" + "e",
 // "satisfaz / (-ac" + "e)". A plain cell is itself.

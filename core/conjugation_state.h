@@ -20,6 +20,10 @@ struct ConjugationState {
   Text InfEnding;
   Text LineBreak;
   int Found = 0;
+  // Whether some value is in the notation of a cell that stands for several
+  // forms (irg-/yerg): the irregular catalogue says so as it writes one, so
+  // that the many verbs without one need not be searched for it.
+  bool HoldsNotation = false;
 
   // Stems, by tense and person.
   Text PresStem1;

@@ -7,6 +7,7 @@ namespace flexoria {
 
 void FillRegularValues(ConjugationState& s, TextView entry) {
   CopyShortText(s.LineBreak, kLineBreak);
+  s.HoldsNotation = false;
   s.EntryLength = static_cast<int>(entry.size());
   CopyShortText(s.Stem, StemPrefix(entry, 2));
   CopyShortText(s.InfEnding, LastChars(entry, 2));

@@ -159,19 +159,6 @@ bool HasNotation(TextView stem, TextView ending) {
   return false;
 }
 
-// The notations come from the catalogues' values, which the state holds;
-// the writers add none of their own. Looking there once spares searching
-// every cell of the many verbs without one.
-bool StateHoldsNotation(const ConjugationState& state) {
-  const auto any = [&state](const auto& slots, bool stems) {
-    return std::ranges::any_of(slots, [&](const auto& named) {
-      const Text& value = state.*named.slot;
-      return stems ? HasNotation(value, {}) : HasNotation({}, value);
-    });
-  };
-  return any(kStemSlots, true) || any(kEndingSlots, false);
-}
-
 }  // namespace
 
 PersonName NameOfPerson(int person, bool imperative) {
@@ -219,7 +206,7 @@ const FullParadigmResult& FullParadigm::Conjugate(TextView typed, bool vos) {
   ChooseParticiple();
   WriteSecondParticiple(verb_, second_participle_);
   defect_ = DefectOf(verb_);
-  cells_hold_notation_ = StateHoldsNotation(session_.state());
+  cells_hold_notation_ = session_.state().HoldsNotation;
   if (vos) WriteVosPair(simple_, verb_, verb_vos_);
   MakeRoomForTexts();
   if (plans_ != &PlansFor(vos, result_.pronominal)) LayOutRows(vos, result_.pronominal);

@@ -210,8 +210,10 @@ class FullParadigm {
   TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
 
   ConjugationSession session_;
-  bool typed_notation_ = false;       // the entry holds a notation's characters
-  bool cells_hold_notation_ = false;  // some cell of the verb may hold one
+  bool typed_notation_ = false;  // the entry holds a notation's characters
+  // Some cell of the verb may hold a notation: the catalogue wrote one into
+  // the state, whence the writers take every notation they show.
+  bool cells_hold_notation_ = false;
   Views simple_;
   Views haber_;
   VosPair verb_vos_;
