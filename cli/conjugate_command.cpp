@@ -28,7 +28,10 @@ constexpr std::string_view kCannotConjugate = "no se puede conjugar.";
 class Conjugator {
  public:
   Conjugator(const ConjugateRequest& request, std::ostream& out, std::ostream& err)
-      : request_(request), out_(out), err_(err) {}
+      : request_(request),
+        out_(out),
+        err_(err),
+        paradigm_(request.json ? RowTexts::kUnlessCells : RowTexts::kEveryRow) {}
 
   void Run(TextView entry) {
     const FullParadigmResult& paradigm = paradigm_.Conjugate(entry, request_.vos);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/paradigm_json.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -80,7 +81,8 @@ class RowRun {
 // False, with nothing written, for texts longer than the writer holds.
 bool WriteRowTexts(JsonWriter& json, const FullRow& row, const RowFrame& frame, bool close,
                    SharedCell* shared) {
-  const std::size_t characters = row.stem.size() + row.ending.size() + row.text.size();
+  const std::size_t cell = row.stem.size() + row.ending.size();
+  const std::size_t characters = cell + (row.cells_end_text ? cell : row.text.size());
   char* const start = json.Reserve(frame.head.size() + frame.text_start.size() +
                                    2 * Joint::kPadded + 2 + JsonWriter::kWidest * characters);
   if (start == nullptr) return false;
@@ -113,6 +115,18 @@ bool WriteRowTexts(JsonWriter& json, const FullRow& row, const RowFrame& frame, 
   return true;
 }
 
+// The row's text whole, put together in `whole` when the engine left it to
+// the row's words and cell (RowTexts).
+TextView WholeText(const FullRow& row, Text& whole) {
+  if (!row.cells_end_text || !row.text.empty()) return row.text;
+  whole.resize(row.before.size() + row.stem.size() + row.ending.size());
+  auto at = whole.begin();
+  for (const TextView part : {row.before, row.stem, row.ending}) {
+    at = std::ranges::copy(part, at).out;
+  }
+  return whole;
+}
+
 void WriteRow(JsonWriter& json, const FullRow& row, const RowFrame& frame, SharedCell* shared) {
   const bool texts_only = row.used && row.also.empty();
   if (WriteRowTexts(json, row, frame, texts_only, shared)) {
@@ -122,7 +136,8 @@ void WriteRow(JsonWriter& json, const FullRow& row, const RowFrame& frame, Share
     json.Verbatim(frame.Members());
     json.String(kStem, row.stem);
     json.String(kEnding, row.ending);
-    json.String(kText, row.text);
+    Text whole;
+    json.String(kText, WholeText(row, whole));
   }
   if (!row.used) json.Boolean("used", false);
   if (!row.also.empty()) {
@@ -190,7 +205,7 @@ void ParadigmJson::MakeFrame(bool imperative, int words, const FullRow& row, Row
     if (!row.auxiliary.empty()) json.String(kAuxiliary, row.auxiliary);
   }
   frame.head.append(RowFrame::kStemOpening);
-  const TextView before = row.text.substr(0, row.verb_at);
+  const TextView before = row.before;
   frame.text_start.assign(kEndingToText.data(), kEndingToText.size());
   const std::size_t opening = frame.text_start.size();
   frame.text_start.resize(opening + JsonWriter::kWidest * before.size());

@@ -85,14 +85,15 @@ int AffirmativeSource(TextView verb, int person) {
   return kSubjPresente;
 }
 
-// What a row holds of its cell and its text, the verb form at `verb_at`.
-// Inline: every row is made so, and a call would pass them through memory.
+// What a row holds of its cell and its text, the verb form after the row's
+// words. Inline: every row is made so, and a call would pass them through
+// memory.
 [[gnu::always_inline]] inline void SetRowText(TextView stem, TextView ending, TextView text,
-                                              std::size_t verb_at, FullRow& row) {
+                                              FullRow& row) {
   row.stem = stem;
   row.ending = ending;
   row.text = text;
-  row.ending_at = verb_at + stem.size();
+  row.ending_at = row.before.size() + stem.size();
   row.ending_length = ending.size();
 }
 
@@ -173,7 +174,7 @@ Message RefusalMessage(RequestOutcome outcome) {
   return {Text(kRequestTitle), Text(text)};
 }
 
-FullParadigm::FullParadigm() {
+FullParadigm::FullParadigm(RowTexts texts) : every_text_(texts == RowTexts::kEveryRow) {
   RunSimpleForms(kHaber, haber_);
   WriteVosPair(haber_, kHaber, haber_vos_);
   JoinHaberForms();
@@ -366,7 +367,7 @@ void FullParadigm::LayOutRows(bool vos, bool pronominal) {
     FormPlan& plan = plans.forms[at];
     if (!plans.made) PlanForm(out, pronominal, plan);
     for (std::size_t line = 0; line < out.count; ++line) {
-      out.rows[line].verb_at = plan.rows[line].before.size();
+      out.rows[line].before = plan.rows[line].before;
     }
   }
   plans.made = true;
@@ -464,25 +465,31 @@ inline void FullParadigm::BuildForm(const FormPlan& plan, FullForm& out) {
   }
 }
 
-// Each row's text is its words, laid out before, then its cell as it is.
+// Each row's text is its words, laid out before, then its cell as it is;
+// one in a notation is then written over with the forms it stands for.
 // The loops write through a pointer of their own: a copy of characters may
 // alias any object, and a member would be read again after each.
 inline void FullParadigm::BuildRowsAfterWords(const FormPlan& plan, std::span<FullRow> rows) {
   const bool words = plan.words;
   const bool notations = notations_;
+  const bool every_text = every_text_;
   char32_t* at = text_end_;
   for (std::size_t line = 0; line < rows.size(); ++line) {
     const RowPlan& row_plan = plan.rows[line];
     const TextView before = row_plan.before;
     const Cell verb = row_plan.cell.Read();
+    FullRow& row = rows[line];
+    const bool notation = notations && HasNotation(verb.stem, verb.ending);
+    if (!every_text && !notation) {
+      SetRowText(verb.stem, verb.ending, {}, row);
+      continue;
+    }
     char32_t* const start = at;
     if (words) at = CopyShortChars(at, before.data(), before.size());
     at = CopyShortChars(at, verb.stem.data(), verb.stem.size());
     at = CopyShortChars(at, verb.ending.data(), verb.ending.size());
-    FullRow& row = rows[line];
-    SetRowText(verb.stem, verb.ending, TextView(start, static_cast<std::size_t>(at - start)),
-               before.size(), row);
-    if (notations && HasNotation(verb.stem, verb.ending)) {
+    SetRowText(verb.stem, verb.ending, TextView(start, static_cast<std::size_t>(at - start)), row);
+    if (notation) {
       text_end_ = at;
       WriteRealForms(row);
       at = text_end_;
@@ -497,14 +504,17 @@ inline void FullParadigm::BuildParticipleRows(const FormPlan& plan, std::span<Fu
   const TextView stem = participle_cell_.stem;
   const TextView ending = participle_cell_.ending;
   const TextView whole = participle_cell_.whole;
+  if (!every_text_) {
+    for (FullRow& row : rows) SetRowText(stem, ending, {}, row);
+    return;
+  }
   char32_t* at = text_end_;
   for (std::size_t line = 0; line < rows.size(); ++line) {
     const TextView before = plan.rows[line].before;
     char32_t* const start = at;
     at = CopyShortChars(at, before.data(), before.size());
     at = CopyShortChars(at, whole.data(), whole.size());
-    SetRowText(stem, ending, TextView(start, static_cast<std::size_t>(at - start)), before.size(),
-               rows[line]);
+    SetRowText(stem, ending, TextView(start, static_cast<std::size_t>(at - start)), rows[line]);
   }
   text_end_ = at;
 }
@@ -520,7 +530,7 @@ void FullParadigm::BuildJoinedRows(const FormPlan& plan, std::span<FullRow> rows
     char32_t* const start = text_end_;
     Put(enclitic_);
     SetRowText(verb.stem, verb.ending, TextView(start, static_cast<std::size_t>(text_end_ - start)),
-               0, row);
+               row);
     row.ending_length -= std::min(dropped, verb.ending.size());
   }
 }
@@ -545,12 +555,12 @@ void FullParadigm::WriteRealForms(FullRow& row) {
       }
       return;
     }
-    text_end_ = start + row.verb_at;
+    text_end_ = start + row.before.size();
     row.cells_end_text = false;
     Put(stem);
     Put(ending);
     row.text = TextView(start, static_cast<std::size_t>(text_end_ - start));
-    row.ending_at = row.verb_at + stem.size();
+    row.ending_at = row.before.size() + stem.size();
     row.ending_length = ending.size();
     first = false;
   });
@@ -560,7 +570,7 @@ void FullParadigm::WriteRealForms(FullRow& row) {
 // at text_end_, and returns them.
 TextView FullParadigm::KeepOtherForm(const FullRow& row, TextView stem, TextView ending) {
   char32_t* const start = text_end_;
-  Put(row.text.substr(0, row.verb_at));
+  Put(row.before);
   Put(stem);
   Put(ending);
   return {start, static_cast<std::size_t>(text_end_ - start)};

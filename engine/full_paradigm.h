@@ -73,14 +73,17 @@ struct FullRow {
   TextView auxiliary;     // haber's form in a compound tense; else empty
   TextView stem;          // the participle's in a compound tense
   TextView ending;
-  TextView text;  // the whole form as written: "he tenido", "no te laves", "lávate"
-  // Where the verb form begins in `text`, after the words before it.
-  std::size_t verb_at = 0;
+  // The whole form as written: "he tenido", "no te laves", "lávate". Empty
+  // where RowTexts::kUnlessCells leaves it to `before`, `stem` and `ending`.
+  TextView text;
+  // The words in `text` before the verb form: "no te ", "he "; empty when a
+  // pronoun is joined to it.
+  TextView before;
   // Where the ending stands in `text`, less the letters a joined pronoun dropped.
   std::size_t ending_at = 0;
   std::size_t ending_length = 0;
-  // Whether `text` ends with `stem` and `ending` as they are, after the
-  // words before: false when a pronoun is joined or a notation was spelled out.
+  // Whether the text is `before`, `stem` and `ending` as they are: false
+  // when a pronoun is joined or a notation was spelled out.
   bool cells_end_text = true;
   // The other forms the Academy accepts in this place, written whole as
   // `text` is: "he impreso" beside "he imprimido".
@@ -123,10 +126,18 @@ struct FullParadigmResult {
   bool conjugated() const { return form_count > 0; }
 };
 
+// Which rows write their whole text. A reader that writes a text from its
+// row's words and cell as it writes them, as the JSON does, spares the
+// engine copying every row's.
+enum class RowTexts : std::uint8_t {
+  kEveryRow,
+  kUnlessCells,  // none whose text is its words and its cell (cells_end_text)
+};
+
 // One per caller; it keeps its buffers from one verb to the next.
 class FullParadigm {
  public:
-  FullParadigm();
+  explicit FullParadigm(RowTexts texts = RowTexts::kEveryRow);
   // Its rows are laid out pointing at its own cells, so it stays where it
   // was made.
   FullParadigm(const FullParadigm&) = delete;
@@ -210,6 +221,7 @@ class FullParadigm {
   TextView KeepOtherForm(const FullRow& row, TextView stem, TextView ending);
 
   ConjugationSession session_;
+  bool every_text_;              // RowTexts::kEveryRow
   bool typed_notation_ = false;  // the entry holds a notation's characters
   // Some cell of the verb may hold a notation: the catalogue wrote one into
   // the state, whence the writers take every notation they show.

@@ -98,8 +98,8 @@ void ForEachForm(FullParadigm& paradigm, TextView verb,
       const bool plain = alternatives.size() == 1 && alternatives[0].first == row.stem &&
                          alternatives[0].second == row.ending;
       if (!attached || row.clitic.empty()) {
-        const std::size_t before = row.verb_at;
-        form.before = TextView(row.text).substr(0, before);
+        const std::size_t before = row.before.size();
+        form.before = row.before;
         for (const auto& [stem, ending] : alternatives) {
           form.stem = stem;
           form.ending = ending;

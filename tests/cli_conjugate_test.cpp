@@ -270,6 +270,27 @@ TEST(ParadigmJson, SimpleRowsRepeatTheirCellsShortLongOrEscaped) {
   }
 }
 
+// The engine may leave a row's text to its words and cell, which the JSON
+// then writes itself: the lines are the same either way, for every kind of
+// row of the Academy's tables and for a row written member by member.
+TEST(ParadigmJson, SameLinesWhetherTheEngineWritesEveryRowsTextOrNot) {
+  FullParadigm every_row(RowTexts::kEveryRow);
+  FullParadigm unless_cells(RowTexts::kUnlessCells);
+  ParadigmJson writer;
+  // Written member by member; in one run, with every character escaped.
+  std::vector<Text> entries{Text(1000, U'a') + U"blarse", Text(250, U'\x01') + U"arse"};
+  for (const testing::FormRow& row : testing::ReadFormRows("full_paradigm_forms.tsv")) {
+    entries.push_back(testing::U32(row.entry));
+  }
+  for (const Text& entry : entries) {
+    for (const bool vos : {false, true}) {
+      const std::string line(writer.Line(every_row.Conjugate(entry, vos), nullptr));
+      EXPECT_EQ(writer.Line(unless_cells.Conjugate(entry, vos), nullptr), line)
+          << testing::Utf8(entry).substr(0, 20) << (vos ? " with vos" : "");
+    }
+  }
+}
+
 TEST(LexiconCommand, SaysForEachWordWhetherItIsListed) {
   std::istringstream in;
   std::ostringstream out;
