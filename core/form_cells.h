@@ -13,15 +13,48 @@ namespace flexoria {
 
 using SixCells = std::array<TextView, 6>;
 
-struct FormCells {
+// The cells view what the writer gave them: the state it read, which
+// stays as it is until its session's next request, and literals. Only
+// what is put together or changed is copied, into texts the cells own:
+// the full paradigm writes 13 forms a verb, and copying every cell cost
+// more than writing them. What keeps cells past the next request keeps
+// a KeptCells.
+class FormCells {
+ public:
+  FormCells() = default;
+  // Views may show the cells' own texts, which a copy would not follow.
+  FormCells(const FormCells&) = delete;
+  FormCells& operator=(const FormCells&) = delete;
+
+  std::size_t count = 0;
+  SixCells stems;
+  SixCells endings;
+
+  // Six lines; `ending_link` goes in front of every ending (the subjunctive
+  // link).
+  void SetSix(const SixCells& stem_cells, const SixCells& ending_cells, TextView ending_link = {});
+  void SetOne(TextView stem, TextView ending);
+
+  // The line's stem and ending as texts of the cells' own, which the line
+  // then shows, for a rule that changes them in place.
+  struct OwnLine {
+    Text& stem;
+    Text& ending;
+  };
+  OwnLine Own(std::size_t line);
+
+ private:
+  std::array<Text, 6> own_stems_;
+  std::array<Text, 6> own_endings_;
+};
+
+// A copy of cells that outlives the state they view.
+struct KeptCells {
   std::size_t count = 0;
   std::array<Text, 6> stems;
   std::array<Text, 6> endings;
 
-  // Six lines; `ending_link` goes in front of every ending (the subjunctive
-  // link). The texts keep their capacity from one form to the next.
-  void SetSix(const SixCells& stem_cells, const SixCells& ending_cells, TextView ending_link = {});
-  void SetOne(TextView stem, TextView ending);
+  void Keep(const FormCells& cells);
 };
 
 // Writes the first `count` cells as a displayed column, each preceded by

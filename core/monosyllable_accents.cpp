@@ -85,9 +85,14 @@ bool ClosesUnaccentedSyllable(TextView stem) {
   return false;
 }
 
+void DropAccentAt(std::size_t accent, Text& stem, Text& ending) {
+  char32_t& accented = accent < stem.size() ? stem[accent] : ending[accent - stem.size()];
+  accented = WithoutAccent(accented);
+}
+
 }  // namespace
 
-std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
+std::size_t MonosyllableAccentToDrop(TextView stem, TextView ending) {
   const std::size_t accent = AccentOfOneVowelRun(stem, ending);
   if (accent == TextView::npos) return TextView::npos;
   // Every verb's cells pass here, so the form is put together on the stack;
@@ -100,17 +105,25 @@ std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
       std::ranges::find(kDiacriticMonosyllables, whole) != kDiacriticMonosyllables.end()) {
     return TextView::npos;
   }
-  char32_t& accented = accent < stem.size() ? stem[accent] : ending[accent - stem.size()];
-  accented = WithoutAccent(accented);
+  return accent;
+}
+
+std::size_t DropMonosyllableAccent(Text& stem, Text& ending) {
+  const std::size_t accent = MonosyllableAccentToDrop(stem, ending);
+  if (accent != TextView::npos) DropAccentAt(accent, stem, ending);
   return accent;
 }
 
 void DropMonosyllableAccents(FormCells& cells) {
   for (std::size_t line = 0; line < cells.count; ++line) {
-    Text& stem = cells.stems[line];
-    Text& ending = cells.endings[line];
+    const TextView stem = cells.stems[line];
+    const TextView ending = cells.endings[line];
     // Checked here first: a call for every plain cell cost more than the check.
-    if (!AllAscii(stem) || !AllAscii(ending)) DropMonosyllableAccent(stem, ending);
+    if (AllAscii(stem) && AllAscii(ending)) continue;
+    const std::size_t accent = MonosyllableAccentToDrop(stem, ending);
+    if (accent == TextView::npos) continue;
+    const FormCells::OwnLine own = cells.Own(line);
+    DropAccentAt(accent, own.stem, own.ending);
   }
 }
 

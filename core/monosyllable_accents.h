@@ -22,9 +22,11 @@ inline constexpr std::array<TextView, 2> kDiacriticMonosyllables{
     U"sé",  // yo sé (saber), sé tú (ser), against the pronoun se
 };
 
-// Takes the accent off the form stem + ending when the form is one
-// syllable and no diacritic word; returns where the accent stood in
-// stem + ending, or npos when the form keeps what it had.
+// Where in stem + ending stands the accent that a form of one syllable and
+// no diacritic word loses; npos when the form keeps what it has.
+std::size_t MonosyllableAccentToDrop(TextView stem, TextView ending);
+
+// Takes that accent off; returns where it stood, or npos.
 std::size_t DropMonosyllableAccent(Text& stem, Text& ending);
 
 // The same for every line of a written form.

@@ -252,17 +252,19 @@ void FullParadigm::ChooseParticiple() {
   const TextView ending = cells.endings[0];
   participle_.assign(stem).append(ending);
   const TextView chosen = ParticipleWithHaber(participle_);
+  // The cell's ending, where the participle haber takes keeps it.
+  TextView written = chosen;
+  std::size_t stem_size = chosen.size();
   if (chosen.size() == participle_.size()) {
-    CopyShortText(participle_cell_.stem, stem);
-    CopyShortText(participle_cell_.ending, ending);
+    written = participle_;
+    stem_size = stem.size();
   } else if (!ending.empty() && EndsWith(chosen, ending)) {
-    CopyShortText(participle_cell_.stem, chosen.substr(0, chosen.size() - ending.size()));
-    CopyShortText(participle_cell_.ending, ending);
-  } else {
-    CopyShortText(participle_cell_.stem, chosen);
-    participle_cell_.ending.clear();
+    stem_size = chosen.size() - ending.size();
   }
-  CopyShortText(participle_cell_.whole, participle_cell_.stem, participle_cell_.ending);
+  Text& whole = participle_cell_.whole;
+  CopyShortText(whole, written);
+  participle_cell_.stem = TextView(whole).substr(0, stem_size);
+  participle_cell_.ending = TextView(whole).substr(stem_size);
 }
 
 void FullParadigm::WriteVosPair(const Views& views, TextView verb, VosPair& into) {
@@ -275,6 +277,8 @@ void FullParadigm::WriteVosPair(const Views& views, TextView verb, VosPair& into
   const FormCells& imperative = vosotros(kImperativo);
   WriteVos(VosForm::kImperative, verb, imperative.stems[kVosotros], imperative.endings[kVosotros],
            into.imperative);
+  into.present_cell = {into.present.stem, into.present.ending};
+  into.imperative_cell = {into.imperative.stem, into.imperative.ending};
 }
 
 void FullParadigm::JoinHaberForms() {
@@ -298,8 +302,8 @@ FullParadigm::CellPlace FullParadigm::PlaceOf(const Views& views, const VosPair&
   };
   if (person == kNoPerson) return line(0);
   if (person != kVos) return line(person);
-  if (option == kPresente) return {&vos.present.stem, &vos.present.ending};
-  if (option == kImperativo) return {&vos.imperative.stem, &vos.imperative.ending};
+  if (option == kPresente) return {&vos.present_cell.stem, &vos.present_cell.ending};
+  if (option == kImperativo) return {&vos.imperative_cell.stem, &vos.imperative_cell.ending};
   return line(kTu);
 }
 

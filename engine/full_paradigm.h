@@ -153,18 +153,18 @@ class FullParadigm {
     TextView stem;
     TextView ending;
   };
-  // Where a cell is kept: a line of Views, a vos form or the participle.
+  // Where a cell is viewed from: a line of Views, a vos form or the participle.
   struct CellPlace {
-    const Text* stem = nullptr;
-    const Text* ending = nullptr;
+    const TextView* stem = nullptr;
+    const TextView* ending = nullptr;
     Cell Read() const { return {*stem, *ending}; }
   };
-  // The participle haber takes, also written whole: every row of a
-  // compound tense copies it at once.
+  // The participle haber takes, written whole, and its stem and ending in
+  // that text: every row of a compound tense copies it at once.
   struct ParticipleCell {
-    Text stem;
-    Text ending;
     Text whole;
+    TextView stem;
+    TextView ending;
   };
   // Where a row's cell is kept and what it writes before it, laid out with
   // the rest of the row: none of it depends on the verb.
@@ -190,10 +190,13 @@ class FullParadigm {
   };
 
   using Views = std::array<FormCells, kOptionCount + 1>;  // by option
-  // The two forms vos has of its own.
+  // The two forms vos has of its own, and views of them for the plans,
+  // which read every cell as a view.
   struct VosPair {
     VosCells present;
     VosCells imperative;
+    Cell present_cell;
+    Cell imperative_cell;
   };
 
   bool RunSimpleForms(TextView bare, Views& into);
@@ -227,6 +230,8 @@ class FullParadigm {
   // the state, whence the writers take every notation they show.
   bool cells_hold_notation_ = false;
   Views simple_;
+  // Read while the constructor runs only: its cells view the session's
+  // state for haber, which the first verb overwrites.
   Views haber_;
   VosPair verb_vos_;
   VosPair haber_vos_;

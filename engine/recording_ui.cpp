@@ -12,13 +12,11 @@ void RecordingUi::PrepareRequest(TextView entry, int option) {
 }
 
 std::span<const Text> RecordingUi::shown_stems() const {
-  if (shown_ == nullptr) return {};
-  return std::span(shown_->stems).first(shown_->count);
+  return std::span(shown_.stems).first(shown_.count);
 }
 
 std::span<const Text> RecordingUi::shown_endings() const {
-  if (shown_ == nullptr) return {};
-  return std::span(shown_->endings).first(shown_->count);
+  return std::span(shown_.endings).first(shown_.count);
 }
 
 Text RecordingUi::stems() const {

@@ -25,15 +25,15 @@ class RecordingUi : public RequestUi {
   int SelectedOption() const override { return option_; }
   void SetTenseTitle(TextView title) override { title_.assign(title); }
   void SetPersonColumn(TextView persons) override { persons_.assign(persons); }
-  void SetResultCells(const FormCells& cells) override { shown_ = &cells; }
+  void SetResultCells(const FormCells& cells) override { shown_.Keep(cells); }
   void SetEndingColour(std::uint32_t rgb) override { ending_colour_ = rgb; }
   void ShowMessage(TextView text, TextView title) override;
 
   const std::vector<Message>& messages() const { return messages_; }
   const Text& title() const { return title_; }
   const Text& persons() const { return persons_; }
-  // The cells on display: the last form shown, held by the session that
-  // showed it and valid while it lives; nothing before the first.
+  // The cells on display: the last form shown, kept as the window keeps
+  // it; nothing before the first.
   std::span<const Text> shown_stems() const;
   std::span<const Text> shown_endings() const;
   // The columns as the window displays them, each cell after a line break.
@@ -47,7 +47,7 @@ class RecordingUi : public RequestUi {
   std::vector<Message> messages_;
   Text title_;
   Text persons_;
-  const FormCells* shown_ = nullptr;
+  KeptCells shown_;
   std::uint32_t ending_colour_ = 0;  // black until the first accepted request
 };
 

@@ -148,7 +148,7 @@ TEST(Request, NoWrittenFormKeepsAnAccentOfOneSyllable) {
       FormCells cells;
       desk.session.WriteForm(form, cells);
       for (std::size_t line = 0; line < cells.count; ++line) {
-        ASSERT_EQ(DropMonosyllableAccent(cells.stems[line], cells.endings[line]), TextView::npos)
+        ASSERT_EQ(MonosyllableAccentToDrop(cells.stems[line], cells.endings[line]), TextView::npos)
             << Utf8(verb) << " " << form.name << " " << line;
       }
     }

@@ -28,14 +28,16 @@ std::vector<std::string> Lines(TenseWriter writer, const ConjugationState& state
 }
 
 TEST(Writers, ColumnsStartWithALineBreakAndEndWithout) {
+  const ConjugationState amar = Regular(U"amar");
+  const ConjugationState comer = Regular(U"comer");
   FormCells cells;
-  WriteFuture(Regular(U"amar"), U"amar", cells);
+  WriteFuture(amar, U"amar", cells);
   // A writer replaces what was there.
-  WriteGerundErIr(Regular(U"comer"), U"comer", cells);
+  WriteGerundErIr(comer, U"comer", cells);
   Text column = U"old";
   JoinColumn(cells.endings, cells.count, kLineBreak, column);
   EXPECT_EQ(column, U"\r\niendo");
-  WriteFuture(Regular(U"amar"), U"amar", cells);
+  WriteFuture(amar, U"amar", cells);
   JoinColumn(cells.stems, cells.count, kLineBreak, column);
   EXPECT_EQ(column, U"\r\namar\r\namar\r\namar\r\namar\r\namar\r\namar");
 }

@@ -85,7 +85,7 @@ std::vector<std::string> ListedLines(std::vector<std::string> lines, int option)
 Desk& Desk::Conjugate(const std::string& entry, int option) {
   ui.PrepareRequest(U32(entry), option);
   result = session.RunRequest(ui);
-  if (result.shown()) shown = *result.cells;
+  if (result.shown()) shown.Keep(*result.cells);
   return *this;
 }
 
@@ -100,14 +100,6 @@ std::vector<std::string> Desk::Forms() const {
   const auto endings = Endings();
   for (std::size_t i = 0; i < stems.size() && i < endings.size(); ++i) stems[i] += endings[i];
   return stems;
-}
-
-std::vector<std::string> SplitCells(const FormCells& cells) {
-  std::vector<std::string> lines;
-  for (std::size_t line = 0; line < cells.count; ++line) {
-    lines.push_back(Utf8(cells.stems[line]) + "+" + Utf8(cells.endings[line]));
-  }
-  return lines;
 }
 
 std::vector<std::string> Desk::Split() const { return SplitCells(shown); }

@@ -15,8 +15,15 @@ namespace flexoria::testing {
 std::string Utf8(TextView text);
 Text U32(const std::string& utf8);
 
-// The displayed lines of a form, each "stem+ending".
-std::vector<std::string> SplitCells(const FormCells& cells);
+// The displayed lines of a form, each "stem+ending"; of FormCells or KeptCells.
+template <typename Cells>
+std::vector<std::string> SplitCells(const Cells& cells) {
+  std::vector<std::string> lines;
+  for (std::size_t line = 0; line < cells.count; ++line) {
+    lines.push_back(Utf8(cells.stems[line]) + "+" + Utf8(cells.endings[line]));
+  }
+  return lines;
+}
 
 std::vector<std::string> CellTexts(const std::array<Text, 6>& cells, std::size_t count);
 
@@ -71,7 +78,7 @@ struct Desk {
   Desk& Conjugate(const std::string& entry, int option = kPresente);
 
   RequestResult result;
-  FormCells shown;  // the cells on display, which a refused request leaves
+  KeptCells shown;  // the cells on display, which a refused request leaves
 
   std::vector<std::string> Stems() const { return CellTexts(shown.stems, shown.count); }
   std::vector<std::string> Endings() const { return CellTexts(shown.endings, shown.count); }

@@ -215,7 +215,7 @@ void MainWindow::SetResultCells(const FormCells& cells) {
   ending_column_->setText(DisplayedColumn(cells.endings, cells.count));
   ending_column_->adjustSize();
   ending_column_->move(Px(kEndingColumnLeft), Px(kColumnsTop));
-  shown_cells_ = cells;
+  shown_cells_.Keep(cells);
   DescribeResult();
 }
 

@@ -71,7 +71,7 @@ class MainWindow : public QMainWindow, public RequestUi {
   Program& program_;
   ConjugationSession session_;
   mutable Text entry_text_;
-  FormCells shown_cells_;
+  KeptCells shown_cells_;  // for the description, which is made again later
   // The entry box lost the focus to a mouse press; its request runs once
   // the click is over.
   bool lost_focus_pending_ = false;

@@ -27,7 +27,7 @@ QString PronounOf(const QString& label) {
 
 }  // namespace
 
-QString PersonByPerson(const QString& persons, const FormCells& cells) {
+QString PersonByPerson(const QString& persons, const KeptCells& cells) {
   const QStringList labels = ForDisplay(persons).split(u'\n');
   QStringList read;
   for (std::size_t line = 0; line < cells.count; ++line) {

@@ -12,6 +12,6 @@ namespace flexoria::ui {
 
 // `persons` is the person column as shown, one label a line after an
 // empty first line; a line without a label holds no form.
-QString PersonByPerson(const QString& persons, const FormCells& cells);
+QString PersonByPerson(const QString& persons, const KeptCells& cells);
 
 }  // namespace flexoria::ui

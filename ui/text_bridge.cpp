@@ -39,7 +39,7 @@ QString ForDisplay(const QString& text) {
   return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QString DisplayedColumn(const std::array<Text, 6>& cells, std::size_t count) {
+QString DisplayedColumn(const SixCells& cells, std::size_t count) {
   QString column;
   for (std::size_t line = 0; line < count; ++line) {
     column += QLatin1Char('\n');

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 
+#include "core/form_cells.h"
 #include "core/text.h"
 
 namespace flexoria::ui {
@@ -20,6 +21,6 @@ QString ForDisplay(const QString& text);
 // A column of cells as a label shows it: each cell on a line of its own,
 // after an empty first line, its control characters (U+0000 to U+001F,
 // U+007F) drawn as their pictures.
-QString DisplayedColumn(const std::array<Text, 6>& cells, std::size_t count);
+QString DisplayedColumn(const SixCells& cells, std::size_t count);
 
 }  // namespace flexoria::ui
