@@ -175,6 +175,19 @@ std::string_view FormOpening(const FormSpec& form) {
 
 ParadigmJson::ParadigmJson() : frames_(kFullParadigmFormCount * kFrameSlots) {}
 
+inline const ParadigmJson::FormFrames& ParadigmJson::FramesOf(std::size_t form_at, bool imperative,
+                                                              const FullForm& form) {
+  FormFrames& frames = form_frames_[form_at];
+  if (frames.words == form.words && frames.count == form.count) return frames;
+  frames.words = form.words;
+  frames.count = form.count;
+  for (std::size_t line = 0; line < form.count; ++line) {
+    const FullRow& row = form.rows[line];
+    frames.rows[line] = &FrameOf(form_at, imperative, form.WordsOf(row), row);
+  }
+  return frames;
+}
+
 void ParadigmJson::WriteForm(JsonWriter& json, const FullForm& form) {
   json.VerbatimOpening(FormOpening(*form.form));
   const bool imperative = form.form->mood == Mood::kImperative;
@@ -182,9 +195,10 @@ void ParadigmJson::WriteForm(JsonWriter& json, const FullForm& form) {
   // Every row of a compound tense shows the participle.
   SharedCell* const shared =
       form.form->composition == Composition::kCompound ? &participle_ : nullptr;
-  for (const FullRow& row : form.Rows()) {
-    const RowFrame& frame = FrameOf(form_at, imperative, form.WordsOf(row), row);
-    WriteRow(json, row, frame, shared);
+  const FormFrames& frames = FramesOf(form_at, imperative, form);
+  const std::span<const FullRow> rows = form.Rows();
+  for (std::size_t line = 0; line < rows.size(); ++line) {
+    WriteRow(json, rows[line], *frames.rows[line], shared);
   }
   json.EndArray();
   json.EndObject();

@@ -93,7 +93,20 @@ class ParadigmJson {
     return static_cast<std::size_t>(row.person - kNoPerson) * 2 + (row.clitic.empty() ? 0 : 1);
   }
 
+  // A form's rows' frames in order. They are looked up again only when the
+  // words of its rows change (FullForm::words, and vos adding a row): a
+  // verb's 120 rows then find theirs without reading the rows for it.
+  // FramesOf is inline: every form of every verb asks it.
+  struct FormFrames {
+    int words = -1;
+    std::size_t count = 0;
+    std::array<const RowFrame*, std::tuple_size_v<decltype(FullForm::rows)>> rows{};
+  };
+  [[gnu::always_inline]] const FormFrames& FramesOf(std::size_t form_at, bool imperative,
+                                                    const FullForm& form);
+
   std::vector<RowFrame> frames_;  // by form, person and whether a clitic is written
+  std::array<FormFrames, kFullParadigmFormCount> form_frames_;
   JsonOutput line_;
   SharedCell participle_;
 };
