@@ -41,8 +41,8 @@ FormCells::OwnLine FormCells::Own(std::size_t line) {
 void KeptCells::Keep(const FormCells& cells) {
   count = cells.count;
   for (std::size_t line = 0; line < count; ++line) {
-    stems[line] = cells.stems[line];
-    endings[line] = cells.endings[line];
+    CopyShortText(stems[line], cells.stems[line]);
+    CopyShortText(endings[line], cells.endings[line]);
   }
 }
 
