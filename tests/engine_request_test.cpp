@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/cell_notation.h"
 #include "core/monosyllable_accents.h"
 #include "core/regular_values.h"
 #include "engine/form_table.h"
@@ -135,6 +136,31 @@ TEST(Request, AfterAnyRequestTheStateHoldsOnlyThisVerbsValues) {
     EXPECT_EQ(s.*ending.slot, ending.regular);
   }
   EXPECT_EQ(s.LineBreak, U"\r\n");
+}
+
+// The catalogue says when it writes a value in a cell's notation, and the
+// full paradigm looks for notations only then: no verb of the lexicon shows
+// one that its state does not own to.
+TEST(Request, EveryNotationShownIsOneTheStateOwnsTo) {
+  Desk desk;
+  int owned = 0;
+  for (const WordList& list : WordLists()) {
+    for (const TextView word : list.words) {
+      if (!desk.Conjugate(Utf8(word)).result.shown()) continue;
+      const bool holds = desk.session.state().HoldsNotation;
+      owned += holds ? 1 : 0;
+      for (const FormSpec& form : AllForms()) {
+        FormCells cells;
+        desk.session.WriteForm(form, cells);
+        for (std::size_t line = 0; line < cells.count && !holds; ++line) {
+          ASSERT_FALSE(HoldsNotationMarks(cells.stems[line]) ||
+                       HoldsNotationMarks(cells.endings[line]))
+              << Utf8(word) << " " << form.name << " " << line;
+        }
+      }
+    }
+  }
+  EXPECT_GT(owned, 0);
 }
 
 // The session spares a verb whose stems rule them out the one-syllable

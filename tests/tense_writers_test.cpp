@@ -6,6 +6,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/monosyllable_accents.h"
 #include "core/regular_values.h"
 #include "tests/test_support.h"
 
@@ -81,6 +82,35 @@ TEST(Writers, SubjunctiveLinkOpensEveryEnding) {
   state.PastSubjLink.clear();
   EXPECT_THAT(Lines(WriteImperfSubj1ErIr, state, U"comer"),
               ElementsAre("com+era", "com+eras", "com+era", "com+éramos", "com+erais", "com+eran"));
+}
+
+// The cells view the state and the writers' literals: a rule that changes
+// a cell (fié: fie) changes the cells' own copy, and writing the form again
+// gives what the writer gave the first time.
+TEST(Cells, ARuleChangesTheCellsNotWhatTheyView) {
+  const ConjugationState fiar = Regular(U"fiar");
+  FormCells cells;
+  WritePreteriteAr(fiar, U"fiar", cells);
+  const std::vector<std::string> written = SplitCells(cells);
+  DropMonosyllableAccents(cells);
+  EXPECT_NE(SplitCells(cells), written);
+  FormCells again;
+  WritePreteriteAr(fiar, U"fiar", again);
+  EXPECT_EQ(SplitCells(again), written);
+}
+
+// What keeps cells past their state keeps a copy, linked endings included.
+TEST(Cells, KeptCellsOutliveTheStateTheCellsView) {
+  KeptCells kept;
+  std::vector<std::string> written;
+  {
+    const ConjugationState comer = Regular(U"comer");
+    FormCells cells;
+    WriteImperfSubj1ErIr(comer, U"comer", cells);
+    written = SplitCells(cells);
+    kept.Keep(cells);
+  }
+  EXPECT_EQ(SplitCells(kept), written);
 }
 
 }  // namespace
