@@ -97,6 +97,11 @@ TEST(Cells, ARuleChangesTheCellsNotWhatTheyView) {
   FormCells again;
   WritePreteriteAr(fiar, U"fiar", again);
   EXPECT_EQ(SplitCells(again), written);
+  // A form given whole, with its accent in the stem.
+  FormCells whole;
+  whole.SetOne(U"lió", U"");
+  DropMonosyllableAccents(whole);
+  EXPECT_EQ(SplitCells(whole)[0], "lio+");
 }
 
 // What keeps cells past their state keeps a copy, linked endings included.
