@@ -16,6 +16,14 @@ constexpr bool HoldsNotationMarks(TextView text) {
   return text.find_first_of(U"/(") != TextView::npos;
 }
 
+// Whether a cell stands for itself alone, as most do: ForEachAlternative
+// would give it back unchanged, so a caller that walks every cell of every
+// verb can take it as it is.
+constexpr bool IsPlainCell(TextView stem, TextView ending) {
+  return !HoldsNotationMarks(stem) && !HoldsNotationMarks(ending) && !stem.starts_with(U'-') &&
+         !stem.ends_with(U'-');
+}
+
 // Calls `visit` with each stem and ending that a cell's notation stands for:
 // "roig/roy/ro" + "o", "hinch" + "(i)ó", "(val)  val" + "e",
 // "satisfaz / (-ac" + "e)". A plain cell is itself.

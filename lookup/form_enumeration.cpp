@@ -72,7 +72,8 @@ void ForEachForm(FullParadigm& paradigm, TextView verb,
   const FullParadigmResult& result = paradigm.Conjugate(verb, true);
   const TextView bare =
       result.pronominal ? verb.substr(0, verb.size() - kPronominalTail.size()) : verb;
-  std::vector<std::pair<Text, Text>> alternatives;
+  std::vector<std::pair<Text, Text>> spelled;  // the forms a cell's notation spells
+  std::vector<std::pair<TextView, TextView>> alternatives;
   Text joined, text;
   for (const FullForm& shown : result.Forms()) {
     const bool attached = shown.form->clitic == CliticPlace::kJoinedAfter;
@@ -92,11 +93,19 @@ void ForEachForm(FullParadigm& paradigm, TextView verb,
           row.clitic,
           FormLabel(static_cast<std::size_t>(shown.form - FullParadigmForms().data()), row.person)};
       alternatives.clear();
-      ForEachAlternative(row.stem, row.ending, [&](TextView stem, TextView ending) {
-        alternatives.emplace_back(stem, ending);
-      });
-      const bool plain = alternatives.size() == 1 && alternatives[0].first == row.stem &&
-                         alternatives[0].second == row.ending;
+      const bool plain_cell = IsPlainCell(row.stem, row.ending);
+      if (plain_cell) {
+        alternatives.emplace_back(row.stem, row.ending);
+      } else {
+        spelled.clear();
+        ForEachAlternative(row.stem, row.ending, [&](TextView stem, TextView ending) {
+          spelled.emplace_back(stem, ending);
+        });
+        for (const auto& [stem, ending] : spelled) alternatives.emplace_back(stem, ending);
+      }
+      const bool plain =
+          plain_cell || (alternatives.size() == 1 && alternatives[0].first == row.stem &&
+                         alternatives[0].second == row.ending);
       if (!attached || row.clitic.empty()) {
         const std::size_t before = row.before.size();
         form.before = row.before;
