@@ -39,7 +39,6 @@ std::uint32_t AutomatonBuilder::NewState() {
   if (!free_.empty()) {
     const std::uint32_t state = free_.back();
     free_.pop_back();
-    states_[state] = {};
     return state;
   }
   states_.emplace_back();
@@ -53,7 +52,9 @@ void AutomatonBuilder::Settle(std::size_t depth) {
     const auto [kept, added] = kept_.insert(child);
     if (added) continue;
     states_[path_.back()].arcs.back().second = *kept;
-    states_[child] = {};
+    // Emptied but not let go: the next new state reuses its room for arcs.
+    states_[child].final = false;
+    states_[child].arcs.clear();
     free_.push_back(child);
   }
 }
