@@ -71,13 +71,18 @@ void Checker::CheckVerb(const IndexedVerb& verb, std::uint32_t place, bool prono
   const auto text_of = [&](const Expected& reading) {
     return std::string_view(texts_).substr(reading.text_at, reading.text_size);
   };
-  const auto key = [&](const Expected& reading) {
-    return std::tuple(text_of(reading), reading.label, reading.stem, reading.ending);
+  // By text, then by reading; the texts compared once, not once each way
+  // as a tuple would.
+  const auto less = [&](const Expected& a, const Expected& b) {
+    if (const int order = text_of(a).compare(text_of(b)); order != 0) return order < 0;
+    return std::tie(a.label, a.stem, a.ending) < std::tie(b.label, b.stem, b.ending);
   };
-  std::ranges::sort(shown_, {}, key);
-  shown_.erase(std::unique(shown_.begin(), shown_.end(),
-                           [&](const Expected& a, const Expected& b) { return key(a) == key(b); }),
-               shown_.end());
+  const auto same = [&](const Expected& a, const Expected& b) {
+    return std::tie(a.label, a.stem, a.ending) == std::tie(b.label, b.stem, b.ending) &&
+           text_of(a) == text_of(b);
+  };
+  std::ranges::sort(shown_, less);
+  shown_.erase(std::unique(shown_.begin(), shown_.end(), same), shown_.end());
   const std::uint32_t verb_id = place * 2 + (pronominal ? 1 : 0);
   for (auto group = shown_.begin(); group != shown_.end();) {
     const std::string_view text = text_of(*group);
@@ -98,14 +103,14 @@ void Checker::CheckVerb(const IndexedVerb& verb, std::uint32_t place, bool prono
                         static_cast<std::uint32_t>(reading.stem.size()),
                         static_cast<std::uint32_t>(reading.ending.size())});
     }
-    std::ranges::sort(found_, {}, key);
+    std::ranges::sort(found_, less);
     auto shown = group;
     auto found = found_.begin();
     // Both sorted: what one has and the other lacks is a miss or an extra.
     while (shown != end || found != found_.end()) {
-      if (found == found_.end() || (shown != end && key(*shown) < key(*found))) {
+      if (found == found_.end() || (shown != end && less(*shown, *found))) {
         Problem(text, "misses its", (shown++)->label);
-      } else if (shown == end || key(*found) < key(*shown)) {
+      } else if (shown == end || less(*found, *shown)) {
         Problem(text, "gives an extra", (found++)->label);
       } else {
         ++shown;
