@@ -10,6 +10,7 @@
 #include <map>
 
 #include "lookup/form_index_builder.h"
+#include "lookup/form_index_check.h"
 #include "test_support.h"
 
 namespace flexoria {
@@ -106,6 +107,25 @@ TEST(FormIndex, AFewVerbsReadBackAndAreFoundWithoutAccents) {
       EXPECT_EQ(Joined(spellings), row[3]) << row[1];
       EXPECT_EQ(Joined(restored), row[4]) << row[1];
     }
+  }
+}
+
+// The generator's proof passes an index of its own verbs and names each
+// form of a verb the index left out, and no other.
+TEST(FormIndex, TheProofNamesTheFormsAnIndexLeavesOut) {
+  const std::vector<IndexedVerb>& verbs = Words().verbs;
+  const BuiltFormIndex whole = BuildFormIndex(verbs);
+  const FormIndexCheck passed = CheckFormIndex(FormIndex(whole.block), verbs);
+  EXPECT_GT(passed.forms, 0u);
+  EXPECT_EQ(passed.problem_count, 0u) << Joined(passed.problems);
+
+  const BuiltFormIndex without_last = BuildFormIndex(std::span(verbs).first(verbs.size() - 1));
+  const FormIndexCheck failed = CheckFormIndex(FormIndex(without_last.block), verbs);
+  EXPECT_EQ(failed.forms, passed.forms);
+  ASSERT_GT(failed.problem_count, 0u);
+  const std::string left_out = "\" of " + testing::Utf8(verbs.back().infinitive) + " misses its";
+  for (const std::string& problem : failed.problems) {
+    EXPECT_NE(problem.find(left_out), std::string::npos) << problem;
   }
 }
 
