@@ -20,21 +20,34 @@ viewable() {
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
+# Waits for the window named $2 of process $1; a program that exits first
+# (no display it can use) stops the measurement instead of leaving it
+# waiting. $3 is the pause between looks, none for the splash.
+wait_for() {
+  until viewable "$2"; do
+    if ! kill -0 "$1" 2>/dev/null; then
+      echo "start-up: $program exited before \"$2\" was shown" >&2
+      exit 1
+    fi
+    [ -z "${3:-}" ] || sleep "$3"
+  done
+}
+
 # Once to bring the libraries into the page cache, as on a desktop where
 # they are shared with other programs.
 "$program" &
 first=$!
-until viewable 'F  L  E  X  O  R  I  A'; do sleep 0.05; done
+wait_for "$first" 'F  L  E  X  O  R  I  A' 0.05
 kill "$first"
 wait "$first" 2>/dev/null || true
 
 start=$(now_ms)
 "$program" &
 pid=$!
-until viewable 'A c e r c a   d e   F L E X O R I A'; do :; done
+wait_for "$pid" 'A c e r c a   d e   F L E X O R I A'
 splash=$(($(now_ms) - start))
 
-until viewable 'F  L  E  X  O  R  I  A'; do sleep 0.05; done
+wait_for "$pid" 'F  L  E  X  O  R  I  A' 0.05
 sleep 0.5  # let it settle after the splash closes
 rss_kb=$(awk '/^VmRSS/ { print $2 }' "/proc/$pid/status")
 kill "$pid"
