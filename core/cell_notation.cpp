@@ -50,6 +50,10 @@ void ForEachSlashed(TextView stem, TextView ending,
 
 void ForEachAlternative(TextView stem, TextView ending,
                         const std::function<void(TextView, TextView)>& visit) {
+  if (IsPlainCell(stem, ending)) {
+    visit(stem, ending);
+    return;
+  }
   // A bracket that is never closed is no notation (an entry typed so).
   const auto stem_close = stem.starts_with(U'(') ? stem.find(U')') : TextView::npos;
   const auto ending_close = ending.starts_with(U'(') ? ending.find(U')') : TextView::npos;

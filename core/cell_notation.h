@@ -17,8 +17,8 @@ constexpr bool HoldsNotationMarks(TextView text) {
 }
 
 // Whether a cell stands for itself alone, as most do: ForEachAlternative
-// would give it back unchanged, so a caller that walks every cell of every
-// verb can take it as it is.
+// gives it back as it is, and a caller that walks every cell of every verb
+// need not copy it.
 constexpr bool IsPlainCell(TextView stem, TextView ending) {
   return !HoldsNotationMarks(stem) && !HoldsNotationMarks(ending) && !stem.starts_with(U'-') &&
          !stem.ends_with(U'-');

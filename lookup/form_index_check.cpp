@@ -73,13 +73,15 @@ void Checker::CheckVerb(const IndexedVerb& verb, std::uint32_t place, bool prono
   };
   // By text, then by reading; the texts compared once, not once each way
   // as a tuple would.
+  const auto parts = [](const Expected& reading) {
+    return std::tie(reading.label, reading.stem, reading.ending);
+  };
   const auto less = [&](const Expected& a, const Expected& b) {
     if (const int order = text_of(a).compare(text_of(b)); order != 0) return order < 0;
-    return std::tie(a.label, a.stem, a.ending) < std::tie(b.label, b.stem, b.ending);
+    return parts(a) < parts(b);
   };
   const auto same = [&](const Expected& a, const Expected& b) {
-    return std::tie(a.label, a.stem, a.ending) == std::tie(b.label, b.stem, b.ending) &&
-           text_of(a) == text_of(b);
+    return parts(a) == parts(b) && text_of(a) == text_of(b);
   };
   std::ranges::sort(shown_, less);
   shown_.erase(std::unique(shown_.begin(), shown_.end(), same), shown_.end());
